@@ -1,0 +1,58 @@
+# Helpers shared by the folders' CMakeLists.
+#
+# Every library and test lists its Windows-free sources after PORTABLE and the
+# ones that need windows.h after WINDOWS. The native build (GW_NATIVE) compiles
+# only the portable ones, with the sanitizers; the cross build compiles all.
+
+set(GW_TEST_SUPPORT ${PROJECT_SOURCE_DIR}/tests/support/reports.cpp)
+if(NOT GW_NATIVE)
+    list(APPEND GW_TEST_SUPPORT ${PROJECT_SOURCE_DIR}/tests/support/dialogs_win.cpp)
+endif()
+
+# gw_library(name PORTABLE ... NATIVE ... WINDOWS ... DEPENDS ... SYSTEM ...)
+# NATIVE sources stand in for Windows ones in the native build; SYSTEM names
+# Windows import libraries, linked in the cross build only.
+function(gw_library name)
+    cmake_parse_arguments(ARG "" "" "PORTABLE;NATIVE;WINDOWS;DEPENDS;SYSTEM" ${ARGN})
+    set(sources ${ARG_PORTABLE})
+    if(GW_NATIVE)
+        list(APPEND sources ${ARG_NATIVE})
+    else()
+        list(APPEND sources ${ARG_WINDOWS})
+    endif()
+    if(NOT sources)
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    if(NOT GW_NATIVE)
+        target_link_libraries(${name} PUBLIC ${ARG_SYSTEM})
+    endif()
+endfunction()
+
+# gw_test(name PORTABLE ... WINDOWS ... DEPENDS ...)
+# One GoogleTest program per folder; labelled `native` in the sanitizer build
+# and `wine` in the cross build, where it runs under Wine.
+function(gw_test name)
+    cmake_parse_arguments(ARG "" "" "PORTABLE;WINDOWS;DEPENDS" ${ARGN})
+    set(sources ${ARG_PORTABLE})
+    if(NOT GW_NATIVE)
+        list(APPEND sources ${ARG_WINDOWS})
+    endif()
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${name} ${sources} ${GW_TEST_SUPPORT})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest_main)
+    if(GW_NATIVE)
+        set(label native)
+    else()
+        set(label wine)
+    endif()
+    add_test(NAME ${label}.${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${label}.${name} PROPERTIES LABELS ${label} TIMEOUT 600)
+    if(GW_NATIVE) # tests ask for impossible sizes on purpose
+        set_tests_properties(${label}.${name} PROPERTIES ENVIRONMENT ASAN_OPTIONS=allocator_may_return_null=1)
+    endif()
+endfunction()

@@ -1,0 +1,133 @@
+"""Drives the real Glyphwright under Wine on the test display with xdotool.
+
+A scenario is a unittest method of a GlyphwrightCase: self.app is started
+fresh in a folder of its own (self.folder), and is closed after the test.
+Coordinates given to the mouse calls are client-area pixels.
+"""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+WINE_RUN = os.path.join(ROOT, "scripts", "wine-run.sh")
+EXE = os.environ.get("GW_EXE", os.path.join(ROOT, "build", "win", "app", "glyphwright.exe"))
+PROBE = os.environ.get("GW_PROBE", os.path.join(ROOT, "build", "win", "tests", "e2e", "e2e_probe.exe"))
+
+
+def wine(*args, **kwargs):
+    return subprocess.run([WINE_RUN, *args], capture_output=True, text=True, **kwargs)
+
+
+def windows_path(path):
+    """The path as the program sees it (Wine's Z: drive is the Linux root)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, check=True).stdout
+
+
+def wait_for(condition, timeout=20, message="condition"):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + message)
+
+
+class Glyphwright:
+    """One running copy of the program."""
+
+    def __init__(self, *args, cwd=None):
+        wine(PROBE, "associate", windows_path(EXE), check=True)
+        self.process = subprocess.Popen([WINE_RUN, EXE, *args], cwd=cwd,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.title = None
+
+    def wait_title(self, title, timeout=20):
+        """Waits until a window of that title is shown, and makes it current."""
+        found = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % title)
+                         if self._visible(title) else None, timeout, "window " + title)
+        self.window = found.split()[0]
+        self.title = title
+        return self.window
+
+    @staticmethod
+    def _visible(title):
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                              capture_output=True).returncode == 0
+
+    def client(self):
+        """(x, y, width, height) of the client area on the screen."""
+        out = wine(PROBE, "client", self.title).stdout.split()
+        return tuple(int(v) for v in out)
+
+    def focus(self):
+        xdotool("windowactivate", "--sync", self.window)
+
+    def move(self, x, y):
+        cx, cy, _, _ = self.client()
+        xdotool("mousemove", "--sync", cx + x, cy + y)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        xdotool("click", button)
+
+    def drag(self, x1, y1, x2, y2, steps=8, modifiers=()):
+        for key in modifiers:
+            xdotool("keydown", key)
+        self.move(x1, y1)
+        xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.move(x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
+            time.sleep(0.02)
+        xdotool("mouseup", 1)
+        for key in modifiers:
+            xdotool("keyup", key)
+
+    def key(self, *keys):
+        self.focus()
+        xdotool("key", "--clearmodifiers", *keys)
+
+    def type(self, text):
+        self.focus()
+        xdotool("type", "--delay", 20, text)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], check=True)
+
+    def clipboard(self):
+        return wine(PROBE, "clipboard").stdout
+
+    def running(self):
+        return self.process.poll() is None
+
+    def kill(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+
+
+class GlyphwrightCase(unittest.TestCase):
+    """Gives each test a folder of its own and makes sure the program ends."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="glyphwright e2e ")
+        self.app = None
+
+    def tearDown(self):
+        if self.app:
+            self.app.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def start(self, *args):
+        self.app = Glyphwright(*args, cwd=self.folder)
+        return self.app
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
