@@ -1,0 +1,26 @@
+// Listing the installed fonts and measuring the display font's characters.
+#pragma once
+
+#include <windows.h>
+
+#include "app/error.h"
+#include "page/font_list.h"
+
+// What FontAnalyseProc fills, through the enumeration's value.
+struct FontListFill {
+    HDC context;        // where fixed-pitch candidates are measured
+    FontEntry *entries; // filled in turn, up to `count`
+    int count;
+    int filled;
+    ErrorCode error;    // the failure that stopped the enumeration
+};
+
+// Fills fontData and numFonts; on failure they are unchanged.
+ErrorCode CalculateFontNames();
+// Adds one to the int the value points at, for each family.
+int CALLBACK FontCountProc(const LOGFONTA *face, const TEXTMETRICA *metrics, DWORD type, LPARAM value);
+// Fills the next entry of the FontListFill the value points at, once per family.
+int CALLBACK FontAnalyseProc(const LOGFONTA *face, const TEXTMETRICA *metrics, DWORD type, LPARAM value);
+// Sets fontWidth, fontHeight, charPixels and charGrays from the display font
+// of the preferences; on failure they are unchanged.
+ErrorCode CalculateFontGrays();
