@@ -1,43 +1,66 @@
 // Start-up and the main loop.
 #include <windows.h>
 
+#include <cstring>
+
+#include "app/doc_class_win.h"
+#include "app/file_mapping_win.h"
+#include "app/instance_win.h"
 #include "app/preferences.h"
+#include "document/doc_files_win.h"
+#include "page/fonts_win.h"
+#include "page/picture_chars.h"
 
-static const char windowClassName[] = "GlyphwrightDocument";
-
-static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The argument text is the path whole, spaces and all; but a shell quotes a
+// path with spaces, and as no file name holds a quote, dropping an enclosing
+// pair changes no real path.
+static const char *MainFileArgument(char *commandLine)
 {
-    if (message == WM_DESTROY)
-        PostQuitMessage(0);
-    return DefWindowProcA(window, message, wParam, lParam);
+    std::size_t length = std::strlen(commandLine);
+    if (length < 2 || commandLine[0] != '"' || commandLine[length - 1] != '"')
+        return commandLine;
+    commandLine[length - 1] = 0;
+    return commandLine + 1;
 }
 
-static bool MainRegisterClass(HINSTANCE instance)
+// The file named on the command line, else a new document. A file that
+// cannot be opened has been reported; rather than run on with no window,
+// the program then starts with a new document.
+static void MainOpenDocument(char *commandLine, int showCommand)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = windowClassName;
-    return RegisterClassA(&windowClass) != 0;
+    if (*commandLine)
+        DocumentOpen(MainFileArgument(commandLine), showCommand);
+    ErrorCode error;
+    if (!theDocument)
+        DocumentNew(error, showCommand);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+// Runs until the quit message, whose parameter it returns.
+static int MainLoop(HACCEL accelerators)
 {
-    LoadPreferences();
-    if (!MainRegisterClass(instance))
-        return 1;
-    HWND window = CreateWindowA(windowClassName, "Untitled - Glyphwright", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-    if (!window)
-        return 1;
-    ShowWindow(window, show);
-    MSG message;
+    MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    return static_cast<int>(message.wParam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
+{
+    theInstance = instance;
+    CheckFileMapping();
+    InitDocWindows();
+    LoadPreferences(); // whatever cannot be read stays at the defaults
+    CalculateFontNames();
+    CalculateFontGrays(); // on failure the built-in font measures stay
+    CalculateGrayChars();
+    MainOpenDocument(commandLine, showCommand);
+    if (!theDocument)
+        return 1; // not even a new document: the failure has been shown
+    int exitCode = MainLoop(LoadAcceleratorsA(theInstance, "Accelerators"));
     SavePreferences();
-    return 0;
+    return exitCode;
 }

@@ -1,12 +1,18 @@
-// Messages to the user: string-table entries shown in message boxes with no
-// owner and the default caption.
+// Messages to the user: string-table entries shown in message boxes, with no
+// owner and the default caption unless a caller needs otherwise.
 #pragma once
+
+struct HWND__;
 
 // String-table ids of the program's messages.
 enum MessageId : unsigned {
+    messageBadDimensions = 402,
     messageLaterPreferences = 404,
+    messageFileMapping = 406,
 };
 
 // Loads string `id` and shows it with the box style `flags` (an icon and the
-// buttons); returns the button the user chose.
-int ShowMessage(unsigned id, unsigned flags);
+// buttons) under `caption` (null for the default); returns the button chosen.
+int ShowMessage(unsigned id, unsigned flags, const char *caption = nullptr);
+// Shows `text` in a box owned by `owner`; returns the button chosen.
+int ShowQuestion(HWND__ *owner, const char *text, const char *caption, unsigned flags);

@@ -3,15 +3,28 @@
 #include <windows.h>
 
 #include "app/error.h"
+#include "app/instance_win.h"
 
-int ShowMessage(unsigned id, unsigned flags)
+// With a test's hook installed nothing is shown, and the answer is IDOK,
+// which every question treats as neither Yes nor No.
+static int MessageBoxShow(unsigned id, HWND owner, const char *text, const char *caption, unsigned flags)
 {
     if (ReportHook hook = CurrentReportHook()) {
         hook(0, id);
         return IDOK;
     }
+    return MessageBoxA(owner, text, caption, flags);
+}
+
+int ShowMessage(unsigned id, unsigned flags, const char *caption)
+{
     char text[1024];
-    if (!LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text))
+    if (!LoadStringA(theInstance, id, text, sizeof text))
         wsprintfA(text, "Message %u", id);
-    return MessageBoxA(nullptr, text, nullptr, flags);
+    return MessageBoxShow(id, nullptr, text, caption, flags);
+}
+
+int ShowQuestion(HWND owner, const char *text, const char *caption, unsigned flags)
+{
+    return MessageBoxShow(0, owner, text, caption, flags);
 }

@@ -9,11 +9,12 @@ if(NOT GW_NATIVE)
     list(APPEND GW_TEST_SUPPORT ${PROJECT_SOURCE_DIR}/tests/support/dialogs_win.cpp)
 endif()
 
-# gw_library(name PORTABLE ... NATIVE ... WINDOWS ... DEPENDS ... SYSTEM ...)
-# NATIVE sources stand in for Windows ones in the native build; SYSTEM names
-# Windows import libraries, linked in the cross build only.
+# gw_library(name PORTABLE ... NATIVE ... WINDOWS ... DEPENDS ... WINDOWS_DEPENDS ... SYSTEM ...)
+# NATIVE sources stand in for Windows ones in the native build; WINDOWS_DEPENDS
+# (libraries that exist only in the cross build) and SYSTEM (Windows import
+# libraries) are linked in the cross build only.
 function(gw_library name)
-    cmake_parse_arguments(ARG "" "" "PORTABLE;NATIVE;WINDOWS;DEPENDS;SYSTEM" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "PORTABLE;NATIVE;WINDOWS;DEPENDS;WINDOWS_DEPENDS;SYSTEM" ${ARGN})
     set(sources ${ARG_PORTABLE})
     if(GW_NATIVE)
         list(APPEND sources ${ARG_NATIVE})
@@ -27,7 +28,7 @@ function(gw_library name)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     if(NOT GW_NATIVE)
-        target_link_libraries(${name} PUBLIC ${ARG_SYSTEM})
+        target_link_libraries(${name} PUBLIC ${ARG_WINDOWS_DEPENDS} ${ARG_SYSTEM})
     endif()
 endfunction()
 

@@ -48,19 +48,21 @@ class Glyphwright:
         self.process = subprocess.Popen([WINE_RUN, EXE, *args], cwd=cwd,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.title = None
+        self.window = None
 
-    def wait_title(self, title, timeout=20):
-        """Waits until a window of that title is shown, and makes it current."""
-        found = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % title)
-                         if self._visible(title) else None, timeout, "window " + title)
-        self.window = found.split()[0]
-        self.title = title
-        return self.window
+    def wait_title(self, pattern, timeout=20):
+        """Waits until a window whose whole title matches the regular expression
+        is shown; it becomes the window the other calls work on."""
+        found = wait_for(lambda: self._visible(pattern), timeout, "a window titled " + pattern)
+        self.window = found[0]
+        self.title = xdotool("getwindowname", self.window).strip()
+        return self.title
 
     @staticmethod
-    def _visible(title):
-        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
-                              capture_output=True).returncode == 0
+    def _visible(pattern):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern],
+                                capture_output=True, text=True)
+        return result.stdout.split() if result.returncode == 0 else None
 
     def client(self):
         """(x, y, width, height) of the client area on the screen."""
@@ -68,7 +70,10 @@ class Glyphwright:
         return tuple(int(v) for v in out)
 
     def focus(self):
+        """Makes the window active and waits until it has the keyboard."""
         xdotool("windowactivate", "--sync", self.window)
+        wait_for(lambda: xdotool("getactivewindow").strip() == self.window, message="the window to be active")
+        time.sleep(0.1)  # let Wine take the focus change before keys arrive
 
     def move(self, x, y):
         cx, cy, _, _ = self.client()
@@ -99,7 +104,29 @@ class Glyphwright:
         xdotool("type", "--delay", 20, text)
 
     def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], check=True)
+        subprocess.run(["import", "-window", self.window or "root", path], check=True)
+
+    def pixels(self, x, y, width, height):
+        """{(x, y): (red, green, blue)} of a rectangle of client pixels, read from the screen."""
+        cx, cy, _, _ = self.client()
+        out = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, cx + x, cy + y),
+                              "-depth", "8", "txt:-"], capture_output=True, text=True, check=True).stdout
+        found = {}
+        for line in out.splitlines()[1:]:
+            where, rest = line.split(":", 1)
+            px, py = (int(v) for v in where.split(","))
+            values = rest.split("(")[1].split(")")[0].split(",")
+            found[(x + px, y + py)] = tuple(int(float(v)) for v in values[:3])
+        return found
+
+    def pixel(self, x, y):
+        """The (red, green, blue) of one client pixel."""
+        return self.pixels(x, y, 1, 1)[(x, y)]
+
+    @staticmethod
+    def cell():
+        """The display font's cell width and height in pixels."""
+        return tuple(int(v) for v in wine(PROBE, "font").stdout.split())
 
     def clipboard(self):
         return wine(PROBE, "clipboard").stdout

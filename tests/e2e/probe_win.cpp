@@ -4,11 +4,13 @@
 //   probe client TITLE    prints "x y width height" of the client area on screen
 //   probe clipboard       prints the clipboard's text
 //   probe associate EXE   registers .glw files as the program would, for EXE
+//   probe font            prints the cell width and height of the default display font
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
-#include <string>
+
+#include "tests/support/association_win.h"
 
 static int ProbeClient(const char *title)
 {
@@ -20,6 +22,23 @@ static int ProbeClient(const char *title)
     RECT client;
     GetClientRect(window, &client);
     std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
+}
+
+// Measured as the program measures its display font, "Courier New" at 9 points.
+static int ProbeFont()
+{
+    HDC context = CreateCompatibleDC(nullptr);
+    HFONT font = CreateFontA(-MulDiv(9, GetDeviceCaps(context, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                             FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, "Courier New");
+    HGDIOBJ old = SelectObject(context, font);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(context, &metrics);
+    std::printf("%ld %ld\n", metrics.tmAveCharWidth, metrics.tmHeight);
+    SelectObject(context, old);
+    DeleteObject(font);
+    DeleteDC(context);
     return 0;
 }
 
@@ -37,28 +56,17 @@ static int ProbeClipboard()
     return text ? 0 : 1;
 }
 
-static bool ProbeSetDefault(const char *key, const std::string &value)
-{
-    return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), value.size()) == ERROR_SUCCESS;
-}
-
-static int ProbeAssociate(const char *exe)
-{
-    std::string path = exe;
-    bool ok = ProbeSetDefault(".glw", "GLWfile") && ProbeSetDefault("GLWfile", "Glyphwright File") &&
-              ProbeSetDefault("GLWfile\\DefaultIcon", path + ", 1") &&
-              ProbeSetDefault("GLWfile\\Shell\\open\\command", "\"" + path + "\" %1");
-    return ok ? 0 : 1;
-}
 
 int main(int argc, char **argv)
 {
     if (argc == 3 && !std::strcmp(argv[1], "client"))
         return ProbeClient(argv[2]);
+    if (argc == 2 && !std::strcmp(argv[1], "font"))
+        return ProbeFont();
     if (argc == 2 && !std::strcmp(argv[1], "clipboard"))
         return ProbeClipboard();
     if (argc == 3 && !std::strcmp(argv[1], "associate"))
-        return ProbeAssociate(argv[2]);
-    std::fprintf(stderr, "usage: probe client TITLE | clipboard | associate EXE\n");
+        return AssociateDocuments(argv[2]) ? 0 : 1;
+    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | associate EXE\n");
     return 2;
 }

@@ -1,0 +1,18 @@
+// Painting the document window: the page with its floating page, the
+// temporary marks and the two rulers.
+#pragma once
+
+#include <windows.h>
+
+#include "document/document.h"
+
+void DocumentDraw(Document *document, HDC context, const RECT &drawRect);
+void DocPageDraw(Document *document, HDC context, const RECT &drawRect);
+void DocDrawCharacters(Document *document, HDC context, int displayStartCol, int displayRow, int displayEndCol,
+                       int bufferDisplayStartCol, int bufferWidth, const unsigned char *bufferPtr);
+void DocTopRulerDraw(Document *document, HDC context, const RECT &drawRect);
+void DocLeftRulerDraw(Document *document, HDC context, const RECT &drawRect);
+// Narrows clipping to `clipRect`, keeping the old clip region (or none) in `clipRgn`.
+void SetClipRect(const RECT &clipRect, HRGN &clipRgn, HDC context);
+// Restores the clip region SetClipRect kept.
+void ResetClip(HRGN clipRgn, HDC context);

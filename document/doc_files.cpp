@@ -1,0 +1,102 @@
+#include "document/doc_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "app/memory.h"
+#include "app/preferences.h"
+#include "page/text_conversion.h"
+
+// Wide enough for any picture meant for e-mail, narrow enough for a page.
+static const int documentWrapWidth = 500;
+
+bool DocFileIsDocument(const char *file)
+{
+    static const char extension[] = ".glw";
+    std::size_t length = std::strlen(file);
+    if (length < 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (std::tolower(static_cast<unsigned char>(file[length - 4 + i])) != extension[i])
+            return false;
+    return true;
+}
+
+int DocFileWrapWidth(const char *file)
+{
+    return DocFileIsDocument(file) ? documentWrapWidth : preferences.defaultWidth;
+}
+
+// An empty file measures no columns wide, but the tools need a cell to work
+// on. Too many rows are refused rather than cut: saving a cut text would
+// silently lose the rest of the file.
+bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, int &width, int &height)
+{
+    width = wrapWidth;
+    PagePointerDims(text, size, width, height);
+    width = std::max(width, 1);
+    return height <= docFileMaxRows;
+}
+
+void DocFileWindowName(char *name, std::size_t capacity, const char *fileTitle)
+{
+    static const char suffix[] = " - Glyphwright";
+    std::size_t room = capacity - sizeof suffix; // what the title may take
+    std::size_t length = std::min(std::strlen(fileTitle), room);
+    std::memcpy(name, fileTitle, length);
+    std::memcpy(name + length, suffix, sizeof suffix);
+}
+
+Document *DocRecordNew(ErrorCode &error, int width, int height)
+{
+    auto *document = static_cast<Document *>(Allocate(error, sizeof(Document)));
+    if (error)
+        return nullptr;
+    *document = Document{};
+    error = PageNew(document->now.back, std::max(width, 1), std::max(height, 1));
+    if (!error) {
+        error = DocStateCopy(document->now, document->last);
+        if (error)
+            PageKill(document->now.back);
+    }
+    if (error) {
+        Destroy(document);
+        return nullptr;
+    }
+    document->colUnits = 10;
+    document->rowUnits = 10;
+    return document;
+}
+
+void DocRecordKill(Document *document)
+{
+    DocStateKill(document->last);
+    DocStateKill(document->now);
+    Destroy(document);
+}
+
+// Laid down opaque so that empty cells become spaces, and into `last` too so
+// that undo does not bring back an empty page.
+ErrorCode DocFileFill(Document &document, const unsigned char *text, std::size_t size)
+{
+    Page &back = document.now.back;
+    Page wrapped;
+    ErrorCode error = TextToPage(wrapped, back.width, back.height, justLeft, text, size);
+    if (error)
+        return error;
+    PageMerge(back, wrapped, 0, 0, opaque);
+    PageMerge(document.last.back, wrapped, 0, 0, opaque);
+    PageKill(wrapped);
+    return 0;
+}
+
+ErrorCode DocFileText(Document &document, unsigned char *&text, std::size_t &size)
+{
+    if (document.now.floating) {
+        ErrorCode error = DocFrontPageDrop(document, false, true);
+        if (error)
+            return error;
+    }
+    return PageToText(text, size, document.now.back, true);
+}

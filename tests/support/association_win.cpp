@@ -1,0 +1,18 @@
+#include "tests/support/association_win.h"
+
+#include <windows.h>
+
+#include <string>
+
+static bool SetDefault(const char *key, const std::string &value)
+{
+    return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), value.size()) == ERROR_SUCCESS;
+}
+
+bool AssociateDocuments(const char *program)
+{
+    std::string path = program;
+    return SetDefault(".glw", "GLWfile") && SetDefault("GLWfile", "Glyphwright File") &&
+           SetDefault("GLWfile\\DefaultIcon", path + ", 1") &&
+           SetDefault("GLWfile\\Shell\\open\\command", "\"" + path + "\" %1");
+}
