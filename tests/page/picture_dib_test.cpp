@@ -57,10 +57,10 @@ TEST(PictureDib, EachFormatMatchesTheNearestGrey)
     // An index past the colour table shows black.
     EXPECT_EQ((Bytes{0, 255}), Stretched(DibBlock({2, 1, 8, {0xFFFFFF}}, {0, 7}), 2, 1));
     EXPECT_EQ((Bytes{0, 255, 170, 123}), Stretched(DibBlock({4, 1, 16}, {0x7FFF, 0, 0x7C00, 0x4210}), 4, 1));
-    DibSpec sixFiveSix = {4, 1, 16, {}, {0xF800, 0x07E0, 0x001F}};
+    DibShape sixFiveSix = {4, 1, 16, {}, {0xF800, 0x07E0, 0x001F}};
     EXPECT_EQ((Bytes{0, 170, 170, 124}), Stretched(DibBlock(sixFiveSix, {0xFFFF, 0xF800, 0x07E0, 0x8410}), 4, 1));
     // Ten bits a colour, the masks inside a long header.
-    DibSpec tenBits = {4, 1, 32, {}, {0x3FF00000, 0x000FFC00, 0x000003FF}, 124};
+    DibShape tenBits = {4, 1, 32, {}, {0x3FF00000, 0x000FFC00, 0x000003FF}, 124};
     EXPECT_EQ((Bytes{0, 170, 127, 255}),
               Stretched(DibBlock(tenBits, {0x3FFFFFFF, 0x3FF00000, 0x20080200, 0xC0000000}), 4, 1));
 }

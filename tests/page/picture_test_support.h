@@ -13,7 +13,7 @@
 
 typedef std::vector<unsigned char> Bytes;
 
-struct DibSpec {
+struct DibShape {
     std::int32_t width, height;        // a negative height stores the rows top-down
     int bitCount;
     std::vector<std::uint32_t> colors = {}; // colour table, 0xRRGGBB
@@ -29,31 +29,31 @@ inline void DibPut(Bytes &bytes, std::size_t at, std::uint32_t value, int size =
 
 // `pixels` holds the top row first: colour indices up to 8 bits, stored
 // pixel values (0xRRGGBB for 24 and 32 bits) above.
-inline Bytes DibBlock(const DibSpec &spec, const std::vector<std::uint32_t> &pixels)
+inline Bytes DibBlock(const DibShape &shape, const std::vector<std::uint32_t> &pixels)
 {
-    std::size_t rowBytes = (spec.width * spec.bitCount + 31) / 32 * 4, rows = std::abs(spec.height);
-    std::size_t table = spec.headerSize + (spec.masks.size() && spec.headerSize < 52 ? 12 : 0);
-    std::size_t bits = table + 4 * spec.colors.size();
+    std::size_t rowBytes = (shape.width * shape.bitCount + 31) / 32 * 4, rows = std::abs(shape.height);
+    std::size_t table = shape.headerSize + (shape.masks.size() && shape.headerSize < 52 ? 12 : 0);
+    std::size_t bits = table + 4 * shape.colors.size();
     Bytes bytes(bits + rowBytes * rows);
-    DibPut(bytes, 0, spec.headerSize);
-    DibPut(bytes, 4, spec.width);
-    DibPut(bytes, 8, spec.height);
-    DibPut(bytes, 12, 1 | spec.bitCount << 16); // planes, bits per pixel
-    DibPut(bytes, 16, spec.masks.empty() ? 0 : 3);
-    DibPut(bytes, 32, static_cast<std::uint32_t>(spec.colors.size()));
-    for (std::size_t i = 0; i < spec.masks.size(); ++i)
-        DibPut(bytes, 40 + 4 * i, spec.masks[i]);
-    for (std::size_t i = 0; i < spec.colors.size(); ++i)
-        DibPut(bytes, table + 4 * i, spec.colors[i]);
+    DibPut(bytes, 0, shape.headerSize);
+    DibPut(bytes, 4, shape.width);
+    DibPut(bytes, 8, shape.height);
+    DibPut(bytes, 12, 1 | shape.bitCount << 16); // planes, bits per pixel
+    DibPut(bytes, 16, shape.masks.empty() ? 0 : 3);
+    DibPut(bytes, 32, static_cast<std::uint32_t>(shape.colors.size()));
+    for (std::size_t i = 0; i < shape.masks.size(); ++i)
+        DibPut(bytes, 40 + 4 * i, shape.masks[i]);
+    for (std::size_t i = 0; i < shape.colors.size(); ++i)
+        DibPut(bytes, table + 4 * i, shape.colors[i]);
     for (std::size_t y = 0; y < rows; ++y) {
-        std::size_t row = bits + (spec.height < 0 ? y : rows - 1 - y) * rowBytes;
-        for (int x = 0; x < spec.width; ++x) {
-            std::uint32_t value = pixels[y * spec.width + x];
-            int bit = x * spec.bitCount;
-            if (spec.bitCount < 8)
-                bytes[row + bit / 8] |= static_cast<unsigned char>(value << (8 - spec.bitCount - bit % 8));
+        std::size_t row = bits + (shape.height < 0 ? y : rows - 1 - y) * rowBytes;
+        for (int x = 0; x < shape.width; ++x) {
+            std::uint32_t value = pixels[y * shape.width + x];
+            int bit = x * shape.bitCount;
+            if (shape.bitCount < 8)
+                bytes[row + bit / 8] |= static_cast<unsigned char>(value << (8 - shape.bitCount - bit % 8));
             else
-                DibPut(bytes, row + bit / 8, value, spec.bitCount / 8);
+                DibPut(bytes, row + bit / 8, value, shape.bitCount / 8);
         }
     }
     return bytes;

@@ -86,18 +86,18 @@ TEST(PictureWin, OwnStretchMatchesThePlatforms)
     for (std::uint32_t colour : colours)
         shorts.push_back(colour & 0xFFFF);
     std::vector<std::uint32_t> palette(colours.begin(), colours.begin() + 16);
-    const std::pair<DibSpec, const std::vector<std::uint32_t> &> pictures[] = {
+    const std::pair<DibShape, const std::vector<std::uint32_t> &> pictures[] = {
         {{7, 5, 24}, colours}, {{7, -5, 32}, colours}, {{7, 5, 8, palette}, indices}, {{7, 5, 4, palette}, indices},
         {{7, 5, 1, {0xFFFFFF, 0x102030}}, shorts}, {{7, 5, 16}, shorts},
         {{7, 5, 16, {}, {0xF800, 0x07E0, 0x001F}}, shorts}};
-    for (const auto &[spec, pixels] : pictures) {
+    for (const auto &[shape, pixels] : pictures) {
         std::vector<std::uint32_t> stored = pixels;
-        if (spec.bitCount == 1)
+        if (shape.bitCount == 1)
             for (std::uint32_t &pixel : stored)
                 pixel &= 1;
-        Bytes block = DibBlock(spec, stored);
+        Bytes block = DibBlock(shape, stored);
         for (int times : {1, 3}) {
-            SCOPED_TRACE(testing::Message() << spec.bitCount << " bits, " << times << " times");
+            SCOPED_TRACE(testing::Message() << shape.bitCount << " bits, " << times << " times");
             int width = 7 * times, height = 5 * times;
             Bytes own = Stretched(block, width, height), platform = PlatformStretched(block, width, height);
             for (std::size_t i = 0; i < own.size(); ++i)
