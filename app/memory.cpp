@@ -37,6 +37,8 @@ void *Reallocate(ErrorCode &error, void *pointer, std::size_t size)
     if (!moved) {
         error = errorNoMemory;
         TestError(error);
+    } else if (!pointer) {
+        ++liveBlocks; // a reallocation of nothing is a new block
     }
     return moved;
 }

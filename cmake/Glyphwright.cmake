@@ -57,3 +57,13 @@ function(gw_test name)
         set_tests_properties(${label}.${name} PROPERTIES ENVIRONMENT ASAN_OPTIONS=allocator_may_return_null=1)
     endif()
 endfunction()
+
+# Compiles the program's resources (strings, menus, icons, cursors) into
+# `target` too, for tests and benchmarks that load them from their own module.
+function(gw_use_resources target)
+    set(rc ${PROJECT_SOURCE_DIR}/resources/glyphwright.rc)
+    target_sources(${target} PRIVATE ${rc})
+    target_link_libraries(${target} PRIVATE gw_resources)
+    get_source_file_property(included ${rc} TARGET_DIRECTORY glyphwright OBJECT_DEPENDS)
+    set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS "${included}")
+endfunction()

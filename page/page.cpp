@@ -198,11 +198,16 @@ void PageAutoReduce(const Page &page, CellRect &rect, bool fromsToo)
     rect = {fromCol, fromRow, toCol, toRow};
 }
 
+int PenRows(int size)
+{
+    // Cells are taller than wide, so a pen covers fewer rows than columns.
+    return (size * fontWidth + fontHeight - 1) / fontHeight;
+}
+
 void GetSizedRect(const Page &page, int atCol, int atRow, int size, int &vertSize, int &fromCol, int &fromRow,
                   int &toCol, int &toRow)
 {
-    // Cells are taller than wide, so a pen covers fewer rows than columns to look square.
-    vertSize = (size * fontWidth + fontHeight - 1) / fontHeight;
+    vertSize = PenRows(size);
     toCol = atCol + size / 2 + 1;
     toRow = atRow + vertSize / 2 + 1;
     fromCol = std::max(toCol - size, 0);

@@ -45,6 +45,8 @@ void PageLift(Page &page, const Page &sourcePage, int fromCol, int fromRow);
 // Shrinks `rect` to the cells that are neither empty nor spaces; with
 // `fromsToo` clear only its right and bottom edges move.
 void PageAutoReduce(const Page &page, CellRect &rect, bool fromsToo);
+// The rows a pen `size` columns wide covers to look as tall as it is wide.
+int PenRows(int size);
 void GetSizedRect(const Page &page, int atCol, int atRow, int size, int &vertSize, int &fromCol, int &fromRow,
                   int &toCol, int &toRow);
 void SetCharsPage(Page &page, int atCol, int atRow, unsigned char character, int size, bool round);

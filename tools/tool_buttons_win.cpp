@@ -3,17 +3,17 @@
 #include <algorithm>
 
 #include "app/memory.h"
+#include "tools/button_classes_win.h"
 
-// The classes' procedures are absent until the classes are written.
 const ButtonClass buttons[buttonClassCount] = {
-    {32, nullptr, nullptr, nullptr}, // transparent
-    {32, nullptr, nullptr, nullptr}, // character
-    {32, nullptr, nullptr, nullptr}, // justification
-    {96, nullptr, nullptr, nullptr}, // big text font
-    {32, nullptr, nullptr, nullptr}, // picture squish
-    {32, nullptr, nullptr, nullptr}, // shape size
-    {32, nullptr, nullptr, nullptr}, // compounds
-    {32, nullptr, nullptr, nullptr}, // rule mode
+    {32, TransparentDraw, TransparentMouse, TransparentPlacing},
+    {32, CharacterDraw, CharacterMouse, CharacterPlacing},
+    {32, JustificationDraw, JustificationMouse, JustificationPlacing},
+    {96, BigTextFontDraw, BigTextFontMouse, BigTextFontPlacing},
+    {32, PictureSquishDraw, PictureSquishMouse, PictureSquishPlacing},
+    {32, ShapeSizeDraw, ShapeSizeMouse, ShapeSizePlacing},
+    {32, CompoundsDraw, CompoundsMouse, CompoundsPlacing},
+    {32, RuleModeDraw, RuleModeMouse, RuleModePlacing},
 };
 
 ToolButton *ToolButtonAt(Document *document, int x)

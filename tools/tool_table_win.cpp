@@ -2,6 +2,10 @@
 
 #include "app/scroll_win.h"
 #include "selection/select_tool_win.h"
+#include "tools/bucket_tool_win.h"
+#include "tools/line_tool_win.h"
+#include "tools/pencil_tool_win.h"
+#include "tools/shape_tools_win.h"
 #include "tools/tool_bar_win.h"
 
 namespace {
@@ -31,12 +35,12 @@ const Tool tools[toolCount] = {
     {3, 128, 1, 2, nullptr, nullptr, SelectKey, nullptr, nullptr, nullptr, nullptr, nullptr},   // select
     {39, 130, 5, 6, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // text
     {72, 131, 7, 8, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // big text
-    {108, 132, 9, 10, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},  // pencil
-    {141, 133, 11, 12, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, // rubber
-    {174, 134, 13, 14, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, // bucket
-    {210, 135, 15, 16, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, // line
-    {243, 136, 17, 18, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, // circle
-    {276, 137, 19, 20, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, // rectangle
+    {108, 132, 9, 10, nullptr, nullptr, PencilKey, PencilMouse, nullptr, PencilButtons, nullptr, PencilPlacing}, // pencil
+    {141, 133, 11, 12, nullptr, nullptr, RubberKey, RubberMouse, nullptr, RubberButtons, nullptr, RubberPlacing}, // rubber
+    {174, 134, 13, 14, nullptr, nullptr, BucketKey, BucketMouse, nullptr, BucketButtons, nullptr, BucketPlacing}, // bucket
+    {210, 135, 15, 16, nullptr, nullptr, LineKey, LineMouse, nullptr, LineButtons, nullptr, LinePlacing}, // line
+    {243, 136, 17, 18, nullptr, nullptr, CircleKey, CircleMouse, nullptr, CircleButtons, nullptr, CirclePlacing}, // circle
+    {276, 137, 19, 20, nullptr, nullptr, RectangleKey, RectangleMouse, nullptr, RectangleButtons, nullptr, RectanglePlacing}, // rectangle
 };
 
 int ToolPlace(POINT localPoint, int &tool)

@@ -60,3 +60,14 @@ TEST(Memory, ZeroCodesAndPointersReportNothing)
     EXPECT_NE(0u, TestZeroError(nullptr)); // callers must always be told to stop
     EXPECT_EQ(1, reports.errors);
 }
+
+TEST(Memory, ReallocatingNothingMakesABlock)
+{
+    long live = MemoryLiveBlocks();
+    ErrorCode error;
+    void *block = Reallocate(error, nullptr, 8);
+    ASSERT_NE(nullptr, block);
+    EXPECT_EQ(live + 1, MemoryLiveBlocks());
+    Destroy(block);
+    EXPECT_EQ(live, MemoryLiveBlocks());
+}

@@ -5,6 +5,7 @@ fresh in a folder of its own (self.folder), and is closed after the test.
 Coordinates given to the mouse calls are client-area pixels.
 """
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -158,3 +159,56 @@ class GlyphwrightCase(unittest.TestCase):
 
     def path(self, name):
         return os.path.join(self.folder, name)
+
+
+PAGE_LEFT, PAGE_TOP = 26, 81  # client pixels where the page area starts
+
+
+def wait_window(pattern, timeout=20):
+    """The id of a visible window whose whole title matches the regular expression, once there is one."""
+    return wait_for(lambda: Glyphwright._visible(pattern), timeout, "a window titled " + pattern)[0]
+
+
+def window_texts(title):
+    """The texts of the controls of the window with this title (a message box's message among them)."""
+    return wine(PROBE, "text", title).stdout
+
+
+class PageFileCase(GlyphwrightCase):
+    """A scenario on a text file of given rows, checked by saving it."""
+
+    def open_rows(self, name, rows):
+        """Opens a text file of `rows` (no line end after the last, so no extra row)."""
+        self.file = self.path(name)
+        with open(self.file, "wb") as file:
+            file.write(b"\r\n".join(rows))
+        app = self.start(windows_path(self.file))
+        app.wait_title(re.escape(os.path.splitext(name)[0]) + r"(\.\w+)? - Glyphwright")
+        self.cell_width, self.cell_height = app.cell()
+        app.focus()
+        return app
+
+    def middle(self, col, row):
+        """The client point in the middle of a cell."""
+        return (PAGE_LEFT + col * self.cell_width + self.cell_width // 2,
+                PAGE_TOP + row * self.cell_height + self.cell_height // 2)
+
+    def saved_rows(self):
+        """Saves with Ctrl+S and returns the file's rows."""
+        before = os.stat(self.file).st_mtime_ns, os.path.getsize(self.file)
+        self.app.key("ctrl+s")
+        wait_for(lambda: (os.stat(self.file).st_mtime_ns, os.path.getsize(self.file)) != before,
+                 message="the file to be saved")
+        with open(self.file, "rb") as file:
+            return file.read().decode("latin-1").split("\r\n")[:-1]
+
+
+def answer_box(title, key, timeout=20):
+    """Waits for a window with this exact title (a message box), answers it with `key` and waits until it
+    has gone; returns the texts it showed."""
+    box = wait_window(title, timeout)
+    texts = window_texts(title)
+    xdotool("windowactivate", "--sync", box)
+    xdotool("key", key)
+    wait_for(lambda: not Glyphwright._visible(title), timeout, "the box to close")
+    return texts

@@ -5,6 +5,7 @@
 //   probe clipboard       prints the clipboard's text
 //   probe associate EXE   registers .glw files as the program would, for EXE
 //   probe font            prints the cell width and height of the default display font
+//   probe text TITLE      prints the texts of the window's controls, one a line (a message box's message)
 #include <windows.h>
 
 #include <cstdio>
@@ -56,6 +57,22 @@ static int ProbeClipboard()
     return text ? 0 : 1;
 }
 
+static BOOL CALLBACK ProbeControlText(HWND control, LPARAM)
+{
+    char text[1024];
+    if (GetWindowTextA(control, text, sizeof text))
+        std::printf("%s\n", text);
+    return TRUE;
+}
+
+static int ProbeText(const char *title)
+{
+    HWND window = FindWindowA(nullptr, title);
+    if (!window)
+        return 1;
+    EnumChildWindows(window, ProbeControlText, 0);
+    return 0;
+}
 
 int main(int argc, char **argv)
 {
@@ -65,8 +82,10 @@ int main(int argc, char **argv)
         return ProbeFont();
     if (argc == 2 && !std::strcmp(argv[1], "clipboard"))
         return ProbeClipboard();
+    if (argc == 3 && !std::strcmp(argv[1], "text"))
+        return ProbeText(argv[2]);
     if (argc == 3 && !std::strcmp(argv[1], "associate"))
         return AssociateDocuments(argv[2]) ? 0 : 1;
-    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | associate EXE\n");
+    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | text TITLE | associate EXE\n");
     return 2;
 }

@@ -4,24 +4,10 @@
 
 #include "app/memory.h"
 #include "tests/page/page_test_support.h"
+#include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
 
 namespace {
-
-// Sets the display font's cell size for one test.
-struct FontCell {
-    FontCell(int width, int height) : oldWidth(fontWidth), oldHeight(fontHeight)
-    {
-        fontWidth = width;
-        fontHeight = height;
-    }
-    ~FontCell()
-    {
-        fontWidth = oldWidth;
-        fontHeight = oldHeight;
-    }
-    std::int32_t oldWidth, oldHeight;
-};
 
 // Blits `source` onto `dest` at (atCol, atRow) from (fromCol, fromRow) and returns the result.
 Rows Blit(const Rows &dest, int atCol, int atRow, const Rows &source, int fromCol, int fromRow, Transparency rule)

@@ -3,39 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/reports.h"
+#include "tests/tools/canvas_win.h"
 #include "tests/tools/tool_window_win.h"
 
 namespace {
 
-const COLORREF magenta = RGB(255, 0, 255); // never drawn by the tool bar
 const COLORREF black = RGB(0, 0, 0);
 const COLORREF white = RGB(255, 255, 255);
 const COLORREF face = GetSysColor(COLOR_BTNFACE);
 const COLORREF lit = GetSysColor(COLOR_BTNHIGHLIGHT);
 const COLORREF shaded = GetSysColor(COLOR_BTNSHADOW);
-
-// A 32-bit DIB section in a memory context, filled with magenta.
-struct Canvas {
-    Canvas(int width, int height)
-    {
-        BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        void *bits;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        SelectObject(context, bitmap);
-        SelectObject(context, GetStockObject(DC_BRUSH));
-        SetDCBrushColor(context, magenta);
-        PatBlt(context, 0, 0, width, height, PATCOPY);
-    }
-    ~Canvas()
-    {
-        DeleteDC(context);
-        DeleteObject(bitmap);
-    }
-    COLORREF operator()(int x, int y) const { return GetPixel(context, x, y); }
-
-    HDC context = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
-};
 
 // Whether anything but the face lies in the rectangle.
 bool Ink(const Canvas &canvas, int left, int top, int right, int bottom)

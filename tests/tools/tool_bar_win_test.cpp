@@ -18,7 +18,7 @@ TEST_F(ToolWindow, PlacingByArea)
         Placing placing;
     } cases[] = {
         {3, 3, MakePlacing(cursorHand, 1, 2)}, {307, 34, MakePlacing(cursorHand, 19, 20)},
-        {320, 35, none}, // still the option button, whose class has no placing yet
+        {320, 35, MakePlacing(cursorHand, 108, 111)}, // still the option button
         {320, 36, activeHelp},      {20, 56, activeHelp},      {500, 20, none},
         {start, 20, none},          {start + 1, 20, sendEmail}, {testWidth - 1, 35, sendEmail},
         {testWidth - 1, 36, activeHelp},
