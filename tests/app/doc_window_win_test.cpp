@@ -9,6 +9,7 @@
 #include "app/preferences.h"
 #include "app/scroll_win.h"
 #include "document/doc_commands_win.h"
+#include "tests/support/test_window_win.h"
 
 namespace {
 
@@ -17,19 +18,14 @@ namespace {
 struct TestDocument {
     TestDocument(int width, int height, int clientWidth, int clientHeight)
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "GlyphwrightTestWindow";
-        RegisterClassA(&windowClass);
         RECT frame = {0, 0, clientWidth, clientHeight};
         DWORD style = WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL;
         AdjustWindowRect(&frame, style, FALSE);
         frame.right += GetSystemMetrics(SM_CXVSCROLL);
         frame.bottom += GetSystemMetrics(SM_CYHSCROLL);
         std::memset(&document, 0, sizeof document);
-        document.window = CreateWindowA("GlyphwrightTestWindow", "test", style, 0, 0, frame.right - frame.left,
-                                        frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        document.window = TestWindowCreate("GlyphwrightTestWindow", DefWindowProcA, style, frame.right - frame.left,
+                                           frame.bottom - frame.top);
         document.colUnits = document.rowUnits = 10;
         EXPECT_EQ(0u, PageNew(document.now.back, width, height));
         fontWidth = 7;

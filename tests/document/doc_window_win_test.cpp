@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "document/document_win.h"
+#include "tests/support/test_window_win.h"
 
 static int paints, erases;
 
@@ -22,13 +23,7 @@ class DocWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = CountingProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "DocWindowTest";
-        RegisterClassA(&windowClass);
-        document.window = CreateWindowA("DocWindowTest", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                                        nullptr, windowClass.hInstance, nullptr);
+        document.window = TestWindowCreate("DocWindowTest", CountingProc, WS_POPUP | WS_VISIBLE, 200, 200);
         ASSERT_NE(nullptr, document.window);
         for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
             DispatchMessageA(&message);

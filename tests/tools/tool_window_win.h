@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_window_win.h"
+
 #include "tools/tool_bar_win.h"
 
 const int testWidth = 640; // client width of the window
@@ -13,13 +15,7 @@ class ToolWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "ToolWindowTest";
-        RegisterClassA(&windowClass);
-        document.window = CreateWindowA("ToolWindowTest", "", WS_POPUP | WS_VISIBLE, 0, 0, testWidth, 120,
-                                        nullptr, nullptr, windowClass.hInstance, nullptr);
+        document.window = TestWindowCreate("ToolWindowTest", DefWindowProcA, WS_POPUP | WS_VISIBLE, testWidth, 120);
         ASSERT_NE(nullptr, document.window);
         ValidateRect(document.window, nullptr);
         document.buttonEnd = toolBarBaseEnd;
