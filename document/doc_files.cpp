@@ -39,9 +39,15 @@ bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, 
     return height <= docFileMaxRows;
 }
 
-void DocFileWindowName(char *name, std::size_t capacity, const char *fileTitle)
+// The title is worked out here rather than asked of the dialog library,
+// which would have to be loaded for every file opened from the command line.
+void DocFileWindowName(char *name, std::size_t capacity, const char *file)
 {
     static const char suffix[] = " - Glyphwright";
+    const char *fileTitle = file;
+    for (const char *at = file; *at; ++at)
+        if (*at == '\\' || *at == '/' || *at == ':')
+            fileTitle = at + 1;
     std::size_t room = capacity - sizeof suffix; // what the title may take
     std::size_t length = std::min(std::strlen(fileTitle), room);
     std::memcpy(name, fileTitle, length);

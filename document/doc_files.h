@@ -17,9 +17,9 @@ int DocFileWrapWidth(const char *file);
 // The page size `text` needs when wrapped at `wrapWidth`, at least one cell;
 // false when it has more rows than a document may hold.
 bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, int &width, int &height);
-// "<fileTitle> - Glyphwright" into `name` of `capacity` bytes (more than the
-// suffix takes), the title cut to fit.
-void DocFileWindowName(char *name, std::size_t capacity, const char *fileTitle);
+// "<file title> - Glyphwright" into `name` of `capacity` bytes (more than the
+// suffix takes): the name of `file` without its folder, cut to fit.
+void DocFileWindowName(char *name, std::size_t capacity, const char *file);
 
 // A document record holding an empty page of `width` x `height` (at least
 // one cell) in both states; null with `error` set when memory runs out.

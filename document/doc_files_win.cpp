@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <commdlg.h>
-
+#include "app/common_dialogs_win.h"
 #include "app/doc_window_win.h"
 #include "app/instance_win.h"
 #include "app/memory.h"
@@ -16,8 +15,8 @@
 // Pairs of description and pattern; the literal's own 0 ends the list.
 static const char fileFilter[] = "Glyphwright Files\0*.GLW\0Text Files\0*.TXT\0All Files\0*.*\0";
 static const int fileTitleSize = 256;
-// A file title with " - Glyphwright" after it.
-static const int windowNameSize = fileTitleSize + 16;
+// A file title (at most a path) with " - Glyphwright" after it.
+static const int windowNameSize = MAX_PATH + 16;
 
 static void DocToolActivate(Document *document, int activated)
 {
@@ -116,14 +115,6 @@ static ErrorCode DocFileRead(const char *file, unsigned char *&text, std::size_t
     return error;
 }
 
-static void DocFileTitled(char (&name)[windowNameSize], const char *file)
-{
-    char fileTitle[fileTitleSize];
-    if (GetFileTitleA(file, fileTitle, sizeof fileTitle))
-        lstrcpynA(fileTitle, file, sizeof fileTitle); // the path will do for a name the platform cannot shorten
-    DocFileWindowName(name, sizeof name, fileTitle);
-}
-
 static void DocumentOpenText(const char *file, const unsigned char *text, std::size_t size, int showCommand)
 {
     int width, height;
@@ -132,7 +123,7 @@ static void DocumentOpenText(const char *file, const unsigned char *text, std::s
         return;
     }
     char name[windowNameSize];
-    DocFileTitled(name, file);
+    DocFileWindowName(name, sizeof name, file);
     ErrorCode error;
     Document *document = DocumentCreate(error, name, width, height, showCommand);
     if (!document)
@@ -175,7 +166,7 @@ void DocumentOpenDialog()
 {
     char file[sizeof Document::file] = "";
     OPENFILENAMEA dialog = DocFileDialog(theWindow, file, OFN_FILEMUSTEXIST);
-    if (GetOpenFileNameA(&dialog))
+    if (CommonOpenFileName(&dialog))
         DocumentOpen(file, SW_SHOWNORMAL);
 }
 
@@ -213,7 +204,7 @@ ErrorCode DocumentSaveAsDialog(Document *document)
     dialog.lpstrFileTitle = fileTitle;
     dialog.nMaxFileTitle = sizeof fileTitle;
     dialog.lpstrDefExt = "TXT";
-    if (!GetSaveFileNameA(&dialog))
+    if (!CommonSaveFileName(&dialog))
         return 1;
     char name[windowNameSize];
     DocFileWindowName(name, sizeof name, fileTitle);

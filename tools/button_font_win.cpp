@@ -1,9 +1,8 @@
 #include <windows.h>
 
-#include <commdlg.h>
-
 #include <algorithm>
 
+#include "app/common_dialogs_win.h"
 #include "app/instance_win.h"
 #include "app/preferences.h"
 #include "page/font_list.h"
@@ -87,7 +86,7 @@ void BigTextFontDialog(Document *document)
     choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOSCRIPTSEL | CF_FORCEFONTEXIST | CF_LIMITSIZE;
     choose.nSizeMin = fontSizeMin;
     choose.nSizeMax = fontSizeMax;
-    if (!ChooseFontA(&choose)) // cancelled, or the dialog could not open: nothing changes
+    if (!CommonChooseFont(&choose)) // cancelled, or the dialog could not open: nothing changes
         return;
     lstrcpynA(preferences.bigTextFont, font.lfFaceName, sizeof preferences.bigTextFont);
     preferences.bigTextSize = choose.iPointSize / 10;

@@ -14,8 +14,10 @@ TEST(DocFileNames, DocumentsEndInGlwInAnyCase)
         EXPECT_FALSE(DocFileIsDocument(file)) << file;
 
     char name[40];
-    DocFileWindowName(name, sizeof name, "cat.glw");
+    DocFileWindowName(name, sizeof name, "C:\\my pictures/v1.0\\cat.glw");
     EXPECT_STREQ("cat.glw - Glyphwright", name);
+    DocFileWindowName(name, sizeof name, "C:cat");
+    EXPECT_STREQ("cat - Glyphwright", name) << "a drive's current folder";
     DocFileWindowName(name, sizeof name, "a title far too long for the name buffer");
     EXPECT_STREQ("a title far too long for  - Glyphwright", name) << "cut, never overrun";
 }

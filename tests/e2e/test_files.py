@@ -3,7 +3,7 @@ import os
 import re
 import unittest
 
-from harness import GlyphwrightCase, wait_for, windows_path
+from harness import GlyphwrightCase, wait_for, wait_window, windows_path, xdotool
 
 
 class Files(GlyphwrightCase):
@@ -37,6 +37,22 @@ class Files(GlyphwrightCase):
         self.assertEqual(b"", lines[-1])  # every line, the last too, ends in CR LF
         self.assertEqual([b"hello     ", b"world wide", b"x         "], lines[:-1])
         self.assertEqual(3 * (10 + 2), len(saved))
+
+    def test_untitled_document_saves_through_the_dialog(self):
+        app = self.start()
+        app.wait_title("Untitled - Glyphwright")
+        app.key("ctrl+s")
+        xdotool("windowactivate", "--sync", wait_window("Save As"))
+        xdotool("type", windows_path(self.path("drawn")))
+        xdotool("key", "Return")
+        # The dialog adds the extension of the chosen filter, the first one.
+        app.wait_title(r"drawn\.[gG][lL][wW] - Glyphwright")
+        saved = wait_for(lambda: [name for name in os.listdir(self.folder) if name.lower() == "drawn.glw"],
+                         message="the saved file")
+        with open(self.path(saved[0]), "rb") as file:
+            rows = file.read().split(b"\r\n")
+        self.assertEqual(b"", rows[-1])
+        self.assertEqual({b" " * 74}, set(rows[:-1]))
 
     def test_reopened_document_gains_an_empty_row(self):
         path = self.write("doc.GLW", b"ab\r\ncd\r\n")
