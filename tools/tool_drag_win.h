@@ -5,7 +5,7 @@
 
 #include "document/document.h"
 
-// One pass of a drag: reads the pointer, scrolls the window when it presses
+// One pass of a drag: brings the key state up to date, reads the pointer, scrolls the window when it presses
 // against an edge of the page area, and gives the cell under it pinned by
 // `pinMode`; the point itself (client pixels) goes to `point` if given.
 void ToolDragCell(Document *document, PinMode pinMode, int &col, int &row, POINT *point = nullptr);

@@ -84,16 +84,21 @@ class Glyphwright:
         self.move(x, y)
         xdotool("click", button)
 
-    def drag(self, x1, y1, x2, y2, steps=8, modifiers=()):
+    def drag(self, x1, y1, x2, y2, steps=8, modifiers=(), late=()):
+        """Drags with `modifiers` held from before the press and `late` keys
+        pressed halfway through."""
         for key in modifiers:
             xdotool("keydown", key)
         self.move(x1, y1)
         xdotool("mousedown", 1)
         for i in range(1, steps + 1):
+            if i == steps // 2 + 1:
+                for key in late:
+                    xdotool("keydown", key)
             self.move(x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
             time.sleep(0.02)
         xdotool("mouseup", 1)
-        for key in modifiers:
+        for key in (*modifiers, *late):
             xdotool("keyup", key)
 
     def key(self, *keys):

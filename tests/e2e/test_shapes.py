@@ -11,8 +11,8 @@ class Shapes(PageFileCase):
     def tool(self, left):
         self.app.click(left + 16, 18)
 
-    def drag(self, start, end, modifiers=()):
-        self.app.drag(*self.middle(*start), *self.middle(*end), modifiers=modifiers)
+    def drag(self, start, end, modifiers=(), late=()):
+        self.app.drag(*self.middle(*start), *self.middle(*end), modifiers=modifiers, late=late)
 
     def test_lines(self):
         self.open_rows("shapes.txt", [b" " * 12] * 2 + [b"    |       "] * 3)
@@ -23,6 +23,7 @@ class Shapes(PageFileCase):
         self.app.click(COMPOUNDS_BUTTON + 16, 18)
         self.drag((1, 4), (8, 4))                # compounds off: overwritten
         self.drag((11, 0), (11, 6))              # two rows below the last
+        self.drag((0, 7), (9, 8), late=("shift",))  # Shift pressed during the drag
         rows = self.saved_rows()
         self.assertEqual([" ----------|",
                           " ----------|",
@@ -30,7 +31,8 @@ class Shapes(PageFileCase):
                           " ---+----  |",
                           " --------  |",
                           "           |",
-                          "           |"], rows[:7])
+                          "           |",
+                          "----------  "], rows[:8])
 
     def test_rectangles(self):
         self.open_rows("shapes.txt", [b"          ", b"   xxx    ", b"          ", b"          "])
