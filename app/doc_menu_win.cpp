@@ -1,18 +1,15 @@
 // Menu commands and their enabling.
 #include "app/doc_window_win.h"
 
+#include <iterator>
+
 #include "document/doc_commands_win.h"
 #include "document/doc_files_win.h"
+#include "selection/page_effects.h"
 
 static bool DocCanUndo(const Document *document)
 {
     return document->windowDirty != 0;
-}
-
-// The effects work on a selection floating in the select tool.
-static bool DocCanTransform(const Document *document)
-{
-    return document->now.tool == toolSelect && document->now.floating;
 }
 
 // Commands that are not offered yet.
@@ -21,6 +18,11 @@ static bool DocNotYet(const Document *)
     return false;
 }
 
+// The effect each Effects command sends, from command 31 on.
+static const std::int16_t effectCodes[] = {invert, flipHorizontal, flipVertical, rotateRight,
+                                           rotateLeft, rotate180, explode, implode};
+static const int firstEffect = 31;
+
 struct MenuRule {
     int first, last; // command numbers
     bool (*enabled)(const Document *document);
@@ -28,7 +30,7 @@ struct MenuRule {
 
 static const MenuRule menuRules[] = {
     {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocCanTransform}, {42, 42, DocNotYet},
+    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocumentCanTransform}, {42, 42, DocNotYet},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -54,5 +56,8 @@ void DocumentMenu(Document *document, int itemID)
     case 5: DocumentClose(document, true); break;
     case 11: DocumentUndo(document); break;
     case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
+    default:
+        if (itemID >= firstEffect && itemID < firstEffect + static_cast<int>(std::size(effectCodes)))
+            DocumentTransform(document, effectCodes[itemID - firstEffect]);
     }
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/doc_window_win.h"
+#include "selection/selection_win.h"
 #include "tools/tool_table_win.h"
 
 // The tool's marks and option buttons belong to the state: they are hidden
@@ -42,4 +43,17 @@ bool DocumentCanCopy(const Document *document)
 {
     int tool = document->now.tool;
     return (tool == toolSelect || tool == toolText || tool == toolBigText) && document->now.floating;
+}
+
+bool DocumentCanTransform(const Document *document)
+{
+    return document->now.tool == toolSelect && document->now.floating;
+}
+
+int DocumentTransform(Document *document, std::int16_t transformation)
+{
+    if (!transformation)
+        return DocumentCanTransform(document);
+    SelectionTransform(document, transformation); // a failure was reported there
+    return 0;
 }
