@@ -72,6 +72,7 @@ Document *DocRecordNew(ErrorCode &error, int width, int height)
     }
     document->colUnits = 10;
     document->rowUnits = 10;
+    document->penStyle = penStyleHidden;
     return document;
 }
 

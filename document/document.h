@@ -69,6 +69,9 @@ struct Document {
     std::uint32_t scrollRowTicks;
 };
 
+// The platform's null pen style: the floating outline is not on screen.
+const int penStyleHidden = 5;
+
 // How far a cell is kept inside the page.
 enum PinMode {
     pinPage = 0,      // rows within the back page

@@ -152,7 +152,7 @@ void SelectionMakeNew(Document *document, POINTS localPoint, RECT *rect, std::in
     // Only the outline floats: the front page's size frames it, its cells are not used.
     SelectionFloatRect(now, cells);
     now.transparency = ignoreFront;
-    document->penStyle = PS_NULL;
+    document->penStyle = penStyleHidden;
     now.floating = 1;
     SelectTemp(document, 0, nullptr);
     int lastCol = downCol, lastRow = downRow;

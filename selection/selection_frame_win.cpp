@@ -5,9 +5,12 @@
 #include "document/document_win.h"
 #include "tools/tool_table_win.h"
 
+static_assert(penStyleHidden == PS_NULL, "a new document's outline is hidden");
+
 // The outline in `penStyle`, exclusive-or'ed onto the screen: the dots leave
 // it alone and the gaps, drawn in the white background colour, invert it, so
-// drawing twice removes it. A fresh window context paints gaps opaquely in white. The null style draws nothing.
+// drawing twice removes it. A fresh window context paints gaps opaquely in
+// white. The null style draws nothing.
 static void SelectionOutline(HDC context, const PixelRect &frame, int penStyle)
 {
     HPEN pen = CreatePen(penStyle, 1, RGB(0, 0, 0));
@@ -38,7 +41,7 @@ void SelectTemp(Document *document, std::int16_t showMode, RECT *drawRect)
     // Drawing again in the style it was last drawn with takes the frame off.
     SelectionOutline(context, frame, document->penStyle);
     if (showMode == 1)
-        document->penStyle = PS_NULL;
+        document->penStyle = penStyleHidden;
     if (showMode == 0) {
         document->penStyle = PS_DOT;
         SelectionOutline(context, frame, document->penStyle);
