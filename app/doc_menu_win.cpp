@@ -2,6 +2,8 @@
 #include "app/doc_window_win.h"
 
 #include "document/doc_commands_win.h"
+#include "document/doc_dims_win.h"
+#include "document/doc_email_win.h"
 #include "document/doc_files_win.h"
 
 static bool DocCanUndo(const Document *document)
@@ -28,7 +30,7 @@ struct MenuRule {
 
 static const MenuRule menuRules[] = {
     {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocCanTransform}, {42, 42, DocNotYet},
+    {16, 16, DocNotYet},       {23, 23, DocNotYet},       {31, 38, DocCanTransform}, {42, 42, DocNotYet},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -53,6 +55,8 @@ void DocumentMenu(Document *document, int itemID)
     case 4: DocumentSaveAsDialog(document); break;
     case 5: DocumentClose(document, true); break;
     case 11: DocumentUndo(document); break;
+    case 21: DocumentToClient(document); break;
+    case 22: DocumentDimsDialog(document); break;
     case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
     }
 }
