@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "document/doc_commands_win.h"
+#include "document/doc_dims_win.h"
+#include "document/doc_email_win.h"
 #include "document/doc_files_win.h"
 #include "selection/page_effects.h"
 
@@ -30,7 +32,7 @@ struct MenuRule {
 
 static const MenuRule menuRules[] = {
     {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocumentCanTransform}, {42, 42, DocNotYet},
+    {16, 16, DocNotYet},       {23, 23, DocNotYet},       {31, 38, DocumentCanTransform}, {42, 42, DocNotYet},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -55,6 +57,8 @@ void DocumentMenu(Document *document, int itemID)
     case 4: DocumentSaveAsDialog(document); break;
     case 5: DocumentClose(document, true); break;
     case 11: DocumentUndo(document); break;
+    case 21: DocumentToClient(document); break;
+    case 22: DocumentDimsDialog(document); break;
     case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
     default:
         if (itemID >= firstEffect && itemID < firstEffect + static_cast<int>(std::size(effectCodes)))

@@ -7,6 +7,7 @@
 #include "app/file_mapping_win.h"
 #include "app/instance_win.h"
 #include "app/preferences.h"
+#include "document/clipboard_win.h"
 #include "document/doc_files_win.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"
@@ -53,6 +54,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     theInstance = instance;
     CheckFileMapping();
     InitDocWindows();
+    if (InitClipFormats())
+        return 1; // the failure has been shown
     LoadPreferences(); // whatever cannot be read stays at the defaults
     CalculateFontNames();
     CalculateFontGrays(); // on failure the built-in font measures stay

@@ -1,6 +1,7 @@
 #include "tools/tool_bar_win.h"
 
 #include "app/doc_window_win.h"
+#include "document/doc_email_win.h"
 
 namespace {
 
@@ -60,9 +61,9 @@ void ToolBarMouse(Document *document, POINT localPoint)
         if (ToolTraceButton(document, row.iconID, row.iconID, row.left, row.left + toolButtonWidth))
             ToolSelect(document, tool);
     } else if (localPoint.x > document->buttonStart) {
-        // Sending by e-mail is not in the program yet, so the press is only followed.
         int left = document->buttonStart;
-        ToolTraceButton(document, sendEmailIcon, sendEmailIcon, left, left + toolButtonWidth);
+        if (ToolTraceButton(document, sendEmailIcon, sendEmailIcon, left, left + toolButtonWidth))
+            DocumentToClient(document);
     } else if (localPoint.y < buttonBottom) {
         OptionMouse(document, localPoint);
     }
