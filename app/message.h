@@ -8,6 +8,7 @@ struct HWND__;
 enum MessageId : unsigned {
     messageBadDimensions = 402,
     messageLaterPreferences = 404,
+    messageNoMapi = 405,
     messageFileMapping = 406,
 };
 

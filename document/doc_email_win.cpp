@@ -8,8 +8,6 @@
 #include "app/message.h"
 #include "page/text_conversion.h"
 
-const unsigned messageNoMapi = 405;
-
 // Linking the mail library would load it at every start; it is loaded only
 // while a message is being handed over.
 static void EmailSend(HWND window, char *text)
