@@ -1,6 +1,7 @@
 // Menu commands and their enabling.
 #include "app/doc_window_win.h"
 
+#include "app/about_win.h"
 #include "document/doc_commands_win.h"
 #include "document/doc_files_win.h"
 
@@ -28,7 +29,7 @@ struct MenuRule {
 
 static const MenuRule menuRules[] = {
     {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocCanTransform}, {42, 42, DocNotYet},
+    {16, 16, DocNotYet},       {21, 23, DocNotYet},       {31, 38, DocCanTransform},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -54,5 +55,6 @@ void DocumentMenu(Document *document, int itemID)
     case 5: DocumentClose(document, true); break;
     case 11: DocumentUndo(document); break;
     case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
+    case 42: ShowAboutDialog(); break;
     }
 }
