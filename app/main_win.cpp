@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "app/about_win.h"
 #include "app/doc_class_win.h"
 #include "app/file_mapping_win.h"
 #include "app/instance_win.h"
@@ -63,6 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     MainOpenDocument(commandLine, showCommand);
     if (!theDocument)
         return 1; // not even a new document: the failure has been shown
+    ShowAboutDialog();
     int exitCode = MainLoop(LoadAcceleratorsA(theInstance, "Accelerators"));
     SavePreferences();
     return exitCode;

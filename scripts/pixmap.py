@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Turns a text pixel map into a Windows icon (.ico) or cursor (.cur), or
-draws several maps on one PNG sheet for review.
+"""Turns a text pixel map into a Windows icon (.ico), cursor (.cur) or bitmap
+(.bmp), or draws several maps on one PNG sheet for review.
 
-    pixmap.py MAP OUTPUT.ico|OUTPUT.cur
+    pixmap.py MAP OUTPUT.ico|OUTPUT.cur|OUTPUT.bmp
+    pixmap.py --indexed MAP OUTPUT.bmp      a bitmap of 256 colours, not true colour
     pixmap.py --sheet SHEET.png MAP...
 
 A map is a text file of these lines; blank lines and lines that start with
@@ -11,11 +12,13 @@ A map is a text file of these lines; blank lines and lines that start with
     colour . transparent        a palette character and what it stands for:
     colour k #000000            "transparent", #rrggbb, or #rrggbbaa with alpha
     hotspot 1 30                cursors only: the clicking pixel, from the top left
+    scale 4                     every map pixel of the images that follow is 4x4 pixels
     image 32x32                 followed by exactly 32 rows of 32 palette characters
 
 Palette characters are single printable characters other than space, defined
 before the images that use them. A map may hold several images of different
 sizes (an icon at 16x16 and 32x32); they share the palette and the hotspot.
+A bitmap holds one image, with no transparent pixels.
 """
 import argparse
 import struct
@@ -46,6 +49,7 @@ def parse_map(path):
     lines = Path(path).read_text().splitlines()
     palette = {}
     hotspot = None
+    scale = 1
     images = []
     index = 0
 
@@ -69,6 +73,8 @@ def parse_map(path):
             palette[char] = colour
         elif words[0] == "hotspot" and len(words) == 3 and all(w.isdigit() for w in words[1:]):
             hotspot, hotspot_line = (int(words[1]), int(words[2])), index
+        elif words[0] == "scale" and len(words) == 2 and words[1].isdigit() and 1 <= int(words[1]) <= 16:
+            scale = int(words[1])
         elif words[0] == "image" and len(words) == 2:
             size = words[1].split("x")
             if len(size) != 2 or not all(s.isdigit() and 1 <= int(s) <= 256 for s in size):
@@ -85,12 +91,12 @@ def parse_map(path):
                 for column, char in enumerate(row, 1):
                     if char not in palette:
                         fail(index, f"column {column}: {char!r} is not in the palette")
-                rows.append([palette[char] for char in row])
-            if len(rows) < height:
-                fail(index, f"image has {len(rows)} rows, not {height}")
-            images.append((width, height, rows))
+                rows += [[palette[char] for char in row for _ in range(scale)]] * scale
+            if len(rows) < height * scale:
+                fail(index, f"image has {len(rows) // scale} rows, not {height}")
+            images.append((width * scale, height * scale, rows))
         else:
-            fail(index, f"expected 'colour C VALUE', 'hotspot X Y' or 'image WxH', not {line!r}")
+            fail(index, f"expected 'colour C VALUE', 'hotspot X Y', 'scale N' or 'image WxH', not {line!r}")
     if not images:
         fail(len(lines), "no image")
     if hotspot:
@@ -130,6 +136,29 @@ def write_icon(path, hotspot, images):
         data += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, *second, len(bitmap), offset)
         offset += len(bitmap)
     path.write_bytes(data + b"".join(bitmaps))
+
+
+def write_bitmap(path, hotspot, images, indexed=False):
+    """One opaque image as a bottom-up BMP: 24 bits a pixel, or 8 with a colour table."""
+    if hotspot is not None or len(images) != 1:
+        raise MapError(f"{path}: a bitmap is one image with no hotspot")
+    width, height, rows = images[0]
+    if any(alpha != 255 for row in rows for _, _, _, alpha in row):
+        raise MapError(f"{path}: a bitmap has no transparent pixels")
+    colours = sorted({pixel[:3] for row in rows for pixel in row})
+    if indexed and len(colours) > 256:
+        raise MapError(f"{path}: {len(colours)} colours do not fit in 256")
+    index = {colour: n for n, colour in enumerate(colours)}
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in colours) if indexed else b""
+    stride = (width * (1 if indexed else 3) + 3) // 4 * 4
+    pixels = b""
+    for row in reversed(rows):
+        line = bytes(index[p[:3]] for p in row) if indexed else bytes(v for r, g, b, _ in row for v in (b, g, r))
+        pixels += line.ljust(stride, b"\0")
+    offset = 14 + 40 + len(table)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8 if indexed else 24, 0, len(pixels),
+                         2835, 2835, len(colours) if indexed else 0, 0)
+    path.write_bytes(struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + header + table + pixels)
 
 
 # Label font, 3x5: after each character come its five rows, top first, each an
@@ -226,6 +255,7 @@ def write_sheet(path, map_paths, columns=8):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sheet", metavar="SHEET.png", help="draw the maps on one PNG sheet")
+    parser.add_argument("--indexed", action="store_true", help="write a bitmap of 256 colours")
     parser.add_argument("files", nargs="+", metavar="FILE")
     args = parser.parse_args()
     try:
@@ -233,8 +263,10 @@ def main():
             write_sheet(args.sheet, args.files)
         elif len(args.files) == 2 and Path(args.files[1]).suffix.lower() in (".ico", ".cur"):
             write_icon(Path(args.files[1]), *parse_map(args.files[0]))
+        elif len(args.files) == 2 and Path(args.files[1]).suffix.lower() == ".bmp":
+            write_bitmap(Path(args.files[1]), *parse_map(args.files[0]), indexed=args.indexed)
         else:
-            parser.error("give a map and an .ico or .cur file to write, or --sheet and maps")
+            parser.error("give a map and an .ico, .cur or .bmp file to write, or --sheet and maps")
     except (MapError, OSError) as error:
         sys.exit(f"pixmap.py: {error}")
 

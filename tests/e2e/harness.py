@@ -31,6 +31,23 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, check=True).stdout
 
 
+def active_window():
+    """The id of the active window, or "" while there is none."""
+    return subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+
+
+def activate(window):
+    """Asks for the window to be made active; whether it is."""
+    subprocess.run(["xdotool", "windowactivate", "--sync", window], capture_output=True)
+    return active_window() == window
+
+
+def focus_on(window):
+    """Makes the window active and waits until it has the keyboard."""
+    wait_for(lambda: activate(window), message="the window to be active")
+    time.sleep(0.1)  # let Wine take the focus change before keys arrive
+
+
 def wait_for(condition, timeout=20, message="condition"):
     end = time.time() + timeout
     while time.time() < end:
@@ -41,15 +58,29 @@ def wait_for(condition, timeout=20, message="condition"):
     raise AssertionError("timed out waiting for " + message)
 
 
-class Glyphwright:
-    """One running copy of the program."""
+ABOUT = "About Glyphwright"  # the title of the window every start shows
 
-    def __init__(self, *args, cwd=None):
+
+class Glyphwright:
+    """One running copy of the program. The About window that it shows at start is closed first, unless
+    `keep_about`."""
+
+    def __init__(self, *args, cwd=None, keep_about=False):
         wine(PROBE, "associate", windows_path(EXE), check=True)
         self.process = subprocess.Popen([WINE_RUN, EXE, *args], cwd=cwd,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.title = None
         self.window = None
+        if not keep_about:
+            self.close_about()
+
+    def close_about(self):
+        """Closes the About window as a user would, with a key typed into it, and then gives the document
+        window the keyboard, as the scenarios expect to find it."""
+        focus_on(wait_window(ABOUT))
+        xdotool("key", "Escape")
+        wait_for(lambda: not self._visible(ABOUT), message="the About window to close")
+        focus_on(wait_window(".* - Glyphwright"))
 
     def wait_title(self, pattern, timeout=20):
         """Waits until a window whose whole title matches the regular expression
@@ -72,9 +103,7 @@ class Glyphwright:
 
     def focus(self):
         """Makes the window active and waits until it has the keyboard."""
-        xdotool("windowactivate", "--sync", self.window)
-        wait_for(lambda: xdotool("getactivewindow").strip() == self.window, message="the window to be active")
-        time.sleep(0.1)  # let Wine take the focus change before keys arrive
+        focus_on(self.window)
 
     def move(self, x, y):
         cx, cy, _, _ = self.client()
@@ -158,8 +187,8 @@ class GlyphwrightCase(unittest.TestCase):
             self.app.kill()
         shutil.rmtree(self.folder, ignore_errors=True)
 
-    def start(self, *args):
-        self.app = Glyphwright(*args, cwd=self.folder)
+    def start(self, *args, keep_about=False):
+        self.app = Glyphwright(*args, cwd=self.folder, keep_about=keep_about)
         return self.app
 
     def path(self, name):
