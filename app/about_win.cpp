@@ -5,6 +5,7 @@
 #include "app/instance_win.h"
 #include "app/open_url_win.h"
 #include "app/preferences.h"
+#include "app/window_class_win.h"
 
 HWND aboutWindow;
 HWND tipWindow;
@@ -127,22 +128,10 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static void AboutRegisterClass()
-{
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = AboutProc;
-    windowClass.hInstance = theInstance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageA(theInstance, MAKEINTRESOURCEA(64), IMAGE_ICON, 16, 16, 0));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = aboutClassName;
-    RegisterClassA(&windowClass); // fails harmlessly when already registered
-}
-
 void ShowAboutDialog()
 {
     if (!aboutWindow) {
-        AboutRegisterClass();
+        WindowClassRegister(aboutClassName, AboutProc, nullptr);
         int width = aboutWidth + 2 * GetSystemMetrics(SM_CXDLGFRAME);
         int height = aboutHeight + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
         DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;

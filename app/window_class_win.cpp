@@ -1,0 +1,16 @@
+#include "app/window_class_win.h"
+
+#include "app/instance_win.h"
+
+void WindowClassRegister(const char *name, WNDPROC procedure, const char *menu)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = theInstance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageA(theInstance, MAKEINTRESOURCEA(64), IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = menu;
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}
