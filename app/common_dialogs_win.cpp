@@ -27,3 +27,8 @@ BOOL CommonChooseFont(CHOOSEFONTA *dialog)
 {
     return CommonDialog("ChooseFontA", dialog);
 }
+
+BOOL CommonChooseColor(CHOOSECOLORA *dialog)
+{
+    return CommonDialog("ChooseColorA", dialog);
+}

@@ -9,3 +9,4 @@
 BOOL CommonOpenFileName(OPENFILENAMEA *dialog);
 BOOL CommonSaveFileName(OPENFILENAMEA *dialog);
 BOOL CommonChooseFont(CHOOSEFONTA *dialog);
+BOOL CommonChooseColor(CHOOSECOLORA *dialog);

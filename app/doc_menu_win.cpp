@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/about_win.h"
+#include "app/preferences_dialog_win.h"
 #include "document/doc_commands_win.h"
 #include "document/doc_dims_win.h"
 #include "document/doc_email_win.h"
@@ -33,7 +34,7 @@ struct MenuRule {
 
 static const MenuRule menuRules[] = {
     {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {23, 23, DocNotYet},       {31, 38, DocumentCanTransform},
+    {16, 16, DocNotYet},       {31, 38, DocumentCanTransform},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -60,6 +61,7 @@ void DocumentMenu(Document *document, int itemID)
     case 11: DocumentUndo(document); break;
     case 21: DocumentToClient(document); break;
     case 22: DocumentDimsDialog(document); break;
+    case 23: DoPreferencesDialog(document); break;
     case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
     case 42: ShowAboutDialog(); break;
     default:
