@@ -6,11 +6,16 @@ struct HWND__;
 
 // String-table ids of the program's messages.
 enum MessageId : unsigned {
+    messageOnlyASCII = 401,
     messageBadDimensions = 402,
+    messageTooFewGrays = 403,
     messageLaterPreferences = 404,
     messageNoMapi = 405,
     messageFileMapping = 406,
 };
+
+// The hint under the number fields of the dimension dialogs.
+const unsigned stringDimensionsHint = 501;
 
 // Loads string `id` and shows it with the box style `flags` (an icon and the
 // buttons) under `caption` (null for the default); returns the button chosen.

@@ -29,7 +29,6 @@ enum PrefsItem {
     prefsPrefix = 221,
 };
 
-const unsigned stringDimsHint = 501;
 const int prefsFirstSize = 6, prefsLastSize = 14;
 
 struct PrefsNumber {
@@ -39,7 +38,7 @@ struct PrefsNumber {
 };
 
 static const PrefsNumber prefsNumbers[] = {
-    {prefsColumns, &Preferences::defaultWidth, 500},
+    {prefsColumns, &Preferences::defaultWidth, docMaxColumns},
     {prefsRows, &Preferences::defaultHeight, docFileMaxRows},
 };
 
@@ -75,9 +74,9 @@ struct PrefsFaultMessage {
 };
 
 static const PrefsFaultMessage prefsFaultMessages[] = {
-    {prefsFaultNonASCII, 401},
+    {prefsFaultNonASCII, messageOnlyASCII},
     {prefsFaultDimensions, messageBadDimensions},
-    {prefsFaultTooFew, 403},
+    {prefsFaultTooFew, messageTooFewGrays},
 };
 
 static const PrefsSwatch *PrefsSwatchOf(int item)
@@ -135,7 +134,7 @@ static void PrefsInit(HWND dialog)
         SendDlgItemMessageA(dialog, prefsSizeList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
     char hint[256];
-    if (LoadStringA(theInstance, stringDimsHint, hint, sizeof hint))
+    if (LoadStringA(theInstance, stringDimensionsHint, hint, sizeof hint))
         SetDlgItemTextA(dialog, prefsHint, hint);
     newPrefs = preferences;
     ShowPreferencesItems(dialog);

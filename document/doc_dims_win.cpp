@@ -15,8 +15,6 @@ enum DimsItem {
     dimsRows = 105,
 };
 
-const unsigned stringDimsHint = 501;
-const int dimsMaxColumns = 500;
 
 static Document *DimsDocument(HWND dialog)
 {
@@ -30,7 +28,7 @@ static void DimsInit(HWND dialog, Document *document)
     SetDlgItemInt(dialog, dimsColumns, document->now.back.width, FALSE);
     SetDlgItemInt(dialog, dimsRows, document->now.back.height, FALSE);
     char hint[256];
-    if (LoadStringA(theInstance, stringDimsHint, hint, sizeof hint))
+    if (LoadStringA(theInstance, stringDimensionsHint, hint, sizeof hint))
         SetDlgItemTextA(dialog, dimsHint, hint);
 }
 
@@ -50,7 +48,7 @@ static void DimsResize(Document *document, int columns, int rows)
 static void DimsOk(HWND dialog)
 {
     int columns, rows;
-    int faulty = GetDlgItemIntLimited(dialog, dimsColumns, columns, 1, dimsMaxColumns);
+    int faulty = GetDlgItemIntLimited(dialog, dimsColumns, columns, 1, docMaxColumns);
     faulty |= GetDlgItemIntLimited(dialog, dimsRows, rows, 1, docFileMaxRows);
     if (faulty) {
         ShowMessage(messageBadDimensions, MB_OK | MB_ICONSTOP);

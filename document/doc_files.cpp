@@ -8,9 +8,6 @@
 #include "app/preferences.h"
 #include "page/text_conversion.h"
 
-// Wide enough for any picture meant for e-mail, narrow enough for a page.
-static const int documentWrapWidth = 500;
-
 bool DocFileIsDocument(const char *file)
 {
     static const char extension[] = ".glw";
@@ -25,7 +22,7 @@ bool DocFileIsDocument(const char *file)
 
 int DocFileWrapWidth(const char *file)
 {
-    return DocFileIsDocument(file) ? documentWrapWidth : preferences.defaultWidth;
+    return DocFileIsDocument(file) ? docMaxColumns : preferences.defaultWidth;
 }
 
 // An empty file measures no columns wide, but the tools need a cell to work

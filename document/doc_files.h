@@ -9,6 +9,8 @@
 // The most rows an opened file may fill: what the view scrolls through and
 // the Dimensions dialog allows.
 const int docFileMaxRows = 16000;
+// The widest page: what a document file wraps at and the dialogs allow.
+const int docMaxColumns = 500;
 
 // Whether the full path ends in ".GLW", in any case.
 bool DocFileIsDocument(const char *file);

@@ -15,6 +15,7 @@
 #include "page/fonts_win.h"
 #include "page/page.h"
 #include "page/picture_chars.h"
+#include "tests/support/dialogs_win.h"
 
 // The program's messages in the order shown, instead of message boxes.
 static std::vector<unsigned> shownMessages;
@@ -57,40 +58,9 @@ protected:
     ReportHook previousHook = nullptr;
 };
 
-static std::string Field(HWND dialog, int item)
-{
-    char text[300] = "";
-    GetDlgItemTextA(dialog, item, text, sizeof text);
-    return text;
-}
-
-// A visible dialog of this process with this title, waited for from another thread.
-static HWND DialogShown(const char *title)
-{
-    HWND dialog = nullptr;
-    for (int tries = 0; tries < 1000 && !(dialog && IsWindowVisible(dialog)); ++tries, Sleep(10))
-        dialog = FindWindowA("#32770", title);
-    return dialog;
-}
-
-// Once the Preferences dialog shows, notes its number fields, lets `edit`
-// change its controls and presses `button`. Gives "columns x rows -> closed",
-// or the fields again if the dialog stayed open (it is then cancelled).
 static std::future<std::string> AnswerPreferences(std::function<void(HWND)> edit, int button = IDOK)
 {
-    return std::async(std::launch::async, [edit, button] {
-        HWND dialog = DialogShown("Preferences");
-        if (!dialog)
-            return std::string("no dialog");
-        std::string seen = Field(dialog, 207) + " x " + Field(dialog, 208) + " -> ";
-        edit(dialog);
-        SendMessageA(dialog, WM_COMMAND, button, 0); // handled before this returns
-        if (!IsWindow(dialog) || !IsWindowVisible(dialog))
-            return seen + "closed";
-        seen += Field(dialog, 207) + " x " + Field(dialog, 208);
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return seen;
-    });
+    return AnswerNumberDialog("Preferences", 207, 208, edit, button);
 }
 
 // Fills the fields and the check box, and clicks `button` (0 for none).
@@ -112,7 +82,7 @@ TEST_F(PrefsDialog, ShowsThePreferencesAndSizesNewDocuments)
 {
     std::string shown;
     std::future<std::string> answer = AnswerPreferences([&shown](HWND dialog) {
-        shown = Field(dialog, 217) + "|" + Field(dialog, 214) + "|" + Field(dialog, 221);
+        shown = DialogField(dialog, 217) + "|" + DialogField(dialog, 214) + "|" + DialogField(dialog, 221);
         Entries("30", "12", defaultAChars)(dialog);
     });
     DoPreferencesDialog(document);

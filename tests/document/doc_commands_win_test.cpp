@@ -41,41 +41,14 @@ protected:
     Document *document = nullptr;
 };
 
-static std::string Field(HWND dialog, int item)
-{
-    char text[64] = "";
-    GetDlgItemTextA(dialog, item, text, sizeof text);
-    return text;
-}
-
-// The Dimensions dialog once it shows, waited for from another thread.
-static HWND DimsDialogShown()
-{
-    HWND dialog = nullptr;
-    for (int tries = 0; tries < 1000 && !(dialog && IsWindowVisible(dialog)); ++tries, Sleep(10))
-        dialog = FindWindowA(nullptr, "Document Dimensions");
-    return dialog;
-}
-
-// Once the Dimensions dialog shows, notes its fields, types `columns` and
-// `rows`, presses OK and notes the fields again if it stayed open, then
-// cancels it. Gives "columns x rows -> columns x rows" or "... -> closed".
+// Types `columns` and `rows` into the Dimensions dialog once it shows and
+// presses OK.
 static std::future<std::string> AnswerDimensions(std::string columns, std::string rows)
 {
-    return std::async(std::launch::async, [columns, rows] {
-        HWND dialog = DimsDialogShown();
-        if (!dialog)
-            return std::string("no dialog");
-        std::string seen = Field(dialog, 102) + " x " + Field(dialog, 105) + " -> ";
+    return AnswerNumberDialog("Document Dimensions", 102, 105, [columns, rows](HWND dialog) {
         SetDlgItemTextA(dialog, 102, columns.c_str());
         SetDlgItemTextA(dialog, 105, rows.c_str());
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0); // handled before this returns
-        if (!IsWindow(dialog) || !IsWindowVisible(dialog))
-            return seen + "closed";
-        seen += Field(dialog, 102) + " x " + Field(dialog, 105);
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return seen;
-    });
+    }, IDOK);
 }
 
 TEST_F(DocCommands, NewDimensionsAreOneUndoStep)

@@ -50,3 +50,36 @@ std::future<BoxSeen> AnswerNextMessageBox(int button)
         return seen;
     });
 }
+
+std::string DialogField(HWND dialog, int item)
+{
+    char text[300] = "";
+    GetDlgItemTextA(dialog, item, text, sizeof text);
+    return text;
+}
+
+HWND DialogShown(const char *title)
+{
+    HWND dialog = nullptr;
+    for (int tries = 0; tries < 1000 && !(dialog && IsWindowVisible(dialog)); ++tries, Sleep(10))
+        dialog = FindWindowA("#32770", title);
+    return dialog;
+}
+
+std::future<std::string> AnswerNumberDialog(const char *title, int columns, int rows,
+                                            std::function<void(HWND)> edit, int button)
+{
+    return std::async(std::launch::async, [=] {
+        HWND dialog = DialogShown(title);
+        if (!dialog)
+            return std::string("no dialog");
+        std::string seen = DialogField(dialog, columns) + " x " + DialogField(dialog, rows) + " -> ";
+        edit(dialog);
+        SendMessageA(dialog, WM_COMMAND, button, 0); // handled before this returns
+        if (!IsWindow(dialog) || !IsWindowVisible(dialog))
+            return seen + "closed";
+        seen += DialogField(dialog, columns) + " x " + DialogField(dialog, rows);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return seen;
+    });
+}
