@@ -6,6 +6,7 @@ struct HWND__;
 
 // String-table ids of the program's messages.
 enum MessageId : unsigned {
+    messageOnlyASCII = 401,
     messageBadDimensions = 402,
     messageLaterPreferences = 404,
     messageNoMapi = 405,
