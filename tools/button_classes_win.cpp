@@ -60,6 +60,7 @@ const ButtonTextStyle characterStyle = {preferences.displayFont, 24, true, false
 const int characterTop = 7;
 const unsigned characterTitle = 108;
 const unsigned characterAutoDetail = 109, characterManualDetail = 110, characterNoFlagDetail = 111;
+
 // The tool's automatic flag, or null where there is none (the bucket).
 char *CharacterFlag(ToolButton *button)
 {

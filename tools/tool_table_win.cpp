@@ -3,6 +3,7 @@
 #include "app/scroll_win.h"
 #include "selection/select_tool_win.h"
 #include "selection/selection_win.h"
+#include "selection/text_tool_win.h"
 #include "tools/bucket_tool_win.h"
 #include "tools/line_tool_win.h"
 #include "tools/pencil_tool_win.h"
@@ -34,7 +35,7 @@ void ToolInvalButton(Document *document, const Tool &tool)
 // Procedures not yet written are null; callers skip them.
 const Tool tools[toolCount] = {
     {3, 128, 1, 2, SelectTemp, SelectIdle, SelectKey, nullptr, nullptr, nullptr, nullptr, nullptr}, // select
-    {39, 130, 5, 6, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // text
+    {39, 130, 5, 6, SelectTemp, SelectIdle, TextKey, TextMouse, TextActive, TextButtons, TextRecalc, TextPlacing}, // text
     {72, 131, 7, 8, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // big text
     {108, 132, 9, 10, nullptr, nullptr, PencilKey, PencilMouse, nullptr, PencilButtons, nullptr, PencilPlacing}, // pencil
     {141, 133, 11, 12, nullptr, nullptr, RubberKey, RubberMouse, nullptr, RubberButtons, nullptr, RubberPlacing}, // rubber
