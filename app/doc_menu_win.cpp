@@ -5,6 +5,7 @@
 
 #include "app/about_win.h"
 #include "app/preferences_dialog_win.h"
+#include "document/doc_clip_win.h"
 #include "document/doc_commands_win.h"
 #include "document/doc_dims_win.h"
 #include "document/doc_email_win.h"
@@ -16,10 +17,11 @@ static bool DocCanUndo(const Document *document)
     return document->windowDirty != 0;
 }
 
-// Commands that are not offered yet.
-static bool DocNotYet(const Document *)
+static bool DocCanPaste(const Document *document)
 {
-    return false;
+    Clip clip;
+    ClipInitBoard(clip);
+    return DocumentTrack(document, clip);
 }
 
 // The effect each Effects command sends, from command 31 on.
@@ -33,8 +35,8 @@ struct MenuRule {
 };
 
 static const MenuRule menuRules[] = {
-    {11, 11, DocCanUndo},      {12, 13, DocumentCanCopy}, {14, 14, DocNotYet}, {15, 15, DocumentCanCopy},
-    {16, 16, DocNotYet},       {31, 38, DocumentCanTransform},
+    {11, 11, DocCanUndo}, {12, 13, DocumentCanCopy}, {14, 14, DocCanPaste}, {15, 15, DocumentCanCopy},
+    {31, 38, DocumentCanTransform},
 };
 
 void DocumentEnableMenus(Document *document, HMENU menu)
@@ -44,6 +46,24 @@ void DocumentEnableMenus(Document *document, HMENU menu)
         for (int item = rule.first; item <= rule.last; ++item)
             EnableMenuItem(menu, item, MF_BYCOMMAND | state);
     }
+}
+
+// Cut and Copy empty the clipboard first; Cut clears only what reached it.
+static void DocMenuCopy(Document *document, bool cut)
+{
+    Clip clip;
+    ClipInitBoard(clip);
+    if (ClipClear(clip) || DocumentCopy(document, clip))
+        return;
+    if (cut)
+        DocumentClear(document);
+}
+
+static void DocMenuPaste(Document *document)
+{
+    Clip clip;
+    ClipInitBoard(clip);
+    DocumentReceive(document, clip);
 }
 
 void DocumentMenu(Document *document, int itemID)
@@ -59,6 +79,11 @@ void DocumentMenu(Document *document, int itemID)
     case 4: DocumentSaveAsDialog(document); break;
     case 5: DocumentClose(document, true); break;
     case 11: DocumentUndo(document); break;
+    case 12: DocMenuCopy(document, true); break;
+    case 13: DocMenuCopy(document, false); break;
+    case 14: DocMenuPaste(document); break;
+    case 15: DocumentClear(document); break;
+    case 16: DocumentSelAll(document); break;
     case 21: DocumentToClient(document); break;
     case 22: DocumentDimsDialog(document); break;
     case 23: DoPreferencesDialog(document); break;

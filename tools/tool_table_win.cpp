@@ -34,7 +34,7 @@ void ToolInvalButton(Document *document, const Tool &tool)
 
 // Procedures not yet written are null; callers skip them.
 const Tool tools[toolCount] = {
-    {3, 128, 1, 2, SelectTemp, SelectIdle, SelectKey, nullptr, nullptr, nullptr, nullptr, nullptr}, // select
+    {3, 128, 1, 2, SelectTemp, SelectIdle, SelectKey, SelectMouse, SelectActive, SelectButtons, SelectRecalc, SelectPlacing}, // select
     {39, 130, 5, 6, SelectTemp, SelectIdle, TextKey, TextMouse, TextActive, TextButtons, TextRecalc, TextPlacing}, // text
     {72, 131, 7, 8, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // big text
     {108, 132, 9, 10, nullptr, nullptr, PencilKey, PencilMouse, nullptr, PencilButtons, nullptr, PencilPlacing}, // pencil

@@ -13,7 +13,7 @@
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
 #include "tests/support/test_window_win.h"
-#include "tools/tool_table_win.h"
+#include "tools/tool_bar_win.h"
 
 const int windowWidth = 400, windowHeight = 240;
 
@@ -46,6 +46,7 @@ protected:
     }
     void TearDown() override
     {
+        ToolButtonsKill(&document);
         DocStateKill(document.now);
         DocStateKill(document.last);
         DestroyWindow(document.window);
@@ -222,10 +223,13 @@ TEST_F(SelectionWindow, AFailedEffectLeavesTheFloatingPage)
         int failures = FailEachAllocation([&] {
             std::vector<std::string> before = Now();
             ErrorCode error = SelectionTransform(&document, static_cast<std::int16_t>(code));
-            if (!error)
+            if (!error) {
+                MemoryFailAt(0); // undoing remakes the select tool's option buttons
                 DocumentUndo(&document);
-            else
+                ToolButtonsKill(&document);
+            } else {
                 EXPECT_EQ(before, Now()) << code;
+            }
             return error;
         });
         EXPECT_GT(failures, 0) << code;
