@@ -281,6 +281,19 @@ TEST_F(SelectTool, PasteRulesAndCopyingBack)
     DocumentReceive(&document, clip);
     EXPECT_EQ(toolSelect, document.now.tool);
     EXPECT_EQ("0,0" + copied.substr(3), Floating());
+
+    ToolSelect(&document, toolText); // the same clipboard comes as text to the text tools
+    DocumentReceive(&document, clip);
+    EXPECT_EQ(toolText, document.now.tool);
+    EXPECT_EQ(formatText, document.now.format);
+    DocumentClear(&document);
+    ToolSelect(&document, toolSelect);
+    ASSERT_EQ(0u, ClipClear(clip));
+    ASSERT_EQ(0u, ClipAdd(clip, CF_TEXT, "hello", 5, nullptr));
+    DocumentReceive(&document, clip); // text without a tab makes the text tool current
+    EXPECT_EQ(toolText, document.now.tool);
+    EXPECT_EQ(formatText, document.now.format);
+    EXPECT_EQ(std::string("hello"), std::string(reinterpret_cast<const char *>(document.now.front.data), 5));
     ClipClear(clip);
 }
 
