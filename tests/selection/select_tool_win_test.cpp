@@ -13,9 +13,9 @@
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/page/picture_test_support.h"
+#include "tests/selection/window_document_win.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
-#include "tests/support/test_window_win.h"
 #include "tools/tool_bar_win.h"
 
 // A 12 x 4 page in a white window of 8 x 16 pixel cells, the select tool
@@ -26,21 +26,15 @@ protected:
     void SetUp() override
     {
         preferences = PreferencesDefaults();
-        document.window = TestWindowCreate("SelectToolTest", DefWindowProcA, WS_POPUP | WS_VISIBLE, 400, 200);
-        ASSERT_NE(nullptr, document.window);
-        document.textRect = {0, 0, 400, 200};
-        document.penStyle = penStyleHidden;
-        ASSERT_EQ(0u, PageFromRows(document.now.back, {"abcdefghijkl", "m..n........", "opqrstuvwxyz",
-                                                        "............"}));
+        WindowDocumentOpen(document, "SelectToolTest", 400, 200,
+                           {"abcdefghijkl", "m..n........", "opqrstuvwxyz", "............"});
         ASSERT_EQ(0u, DocStateCopy(document.now, document.last));
         ASSERT_EQ(0u, InitClipFormats());
     }
     void TearDown() override
     {
         ToolButtonsKill(&document);
-        DocStateKill(document.now);
-        DocStateKill(document.last);
-        DestroyWindow(document.window);
+        WindowDocumentClose(document);
         preferences = PreferencesDefaults();
     }
 

@@ -10,9 +10,9 @@
 #include "document/doc_commands_win.h"
 #include "selection/page_effects.h"
 #include "tests/page/page_test_support.h"
+#include "tests/selection/window_document_win.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
-#include "tests/support/test_window_win.h"
 #include "tools/tool_bar_win.h"
 
 const int windowWidth = 400, windowHeight = 240;
@@ -25,21 +25,16 @@ class SelectionWindow : public testing::Test {
 protected:
     void SetUp() override
     {
-        document.window =
-            TestWindowCreate("SelectionWindowTest", DefWindowProcA, WS_POPUP | WS_VISIBLE, windowWidth, windowHeight);
-        ASSERT_NE(nullptr, document.window);
-        document.textRect = {0, 0, windowWidth, windowHeight};
+        WindowDocumentOpen(document, "SelectionWindowTest", windowWidth, windowHeight,
+                           {"xxxxxxxxxxxxxxxxxxxx", "....................", "....................",
+                            "....................", "....................", "...................."});
         DocState &now = document.now;
-        ASSERT_EQ(0u, PageFromRows(now.back, {"xxxxxxxxxxxxxxxxxxxx", "....................",
-                                              "....................", "....................",
-                                              "....................", "...................."}));
         ASSERT_EQ(0u, PageFromRows(now.front, {"abc", "def"}));
         now.floating = 1;
         now.floatCol = 2;
         now.floatRow = 1;
         now.transparency = opaque;
         now.tool = toolSelect;
-        document.penStyle = PS_NULL;
         ASSERT_EQ(0u, DocStateCopy(now, document.last));
         GetKeyboardState(keys);
         Whiten();
@@ -47,9 +42,7 @@ protected:
     void TearDown() override
     {
         ToolButtonsKill(&document);
-        DocStateKill(document.now);
-        DocStateKill(document.last);
-        DestroyWindow(document.window);
+        WindowDocumentClose(document);
     }
 
     void Whiten()

@@ -12,9 +12,9 @@
 #include "document/doc_commands_win.h"
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"
+#include "tests/selection/window_document_win.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
-#include "tests/support/test_window_win.h"
 #include "tools/button_classes_win.h"
 #include "tools/tool_bar_win.h"
 
@@ -26,12 +26,8 @@ protected:
     void SetUp() override
     {
         preferences = PreferencesDefaults();
-        document.window = TestWindowCreate("TextToolTest", DefWindowProcA, WS_POPUP | WS_VISIBLE, 400, 240);
-        ASSERT_NE(nullptr, document.window);
-        document.textRect = {0, 0, 400, 240};
-        ASSERT_EQ(0u, PageFromRows(document.now.back, {"ab.. ...cd..........", "....................",
-                                                      "xxxxxxxxxxxxxxxxxxxx"}));
-        document.penStyle = PS_NULL;
+        WindowDocumentOpen(document, "TextToolTest", 400, 240,
+                           {"ab.. ...cd..........", "....................", "xxxxxxxxxxxxxxxxxxxx"});
         ToolSelect(&document, toolText);
         ASSERT_EQ(0u, DocStateCopy(document.now, document.last));
         theDocument = &document;
@@ -40,9 +36,7 @@ protected:
     {
         SelectTemp(&document, 1, nullptr);
         ToolButtonsKill(&document);
-        DocStateKill(document.now);
-        DocStateKill(document.last);
-        DestroyWindow(document.window);
+        WindowDocumentClose(document);
         theDocument = nullptr;
         preferences = PreferencesDefaults();
     }
