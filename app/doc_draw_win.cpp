@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/doc_window_win.h"
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "document/document_win.h"
 #include "tools/tool_bar_win.h"
 

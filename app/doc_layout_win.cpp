@@ -3,9 +3,9 @@
 
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/error.h"
-#include "app/instance_win.h"
 #include "app/scroll_win.h"
+#include "base/error.h"
+#include "base/instance_win.h"
 #include "document/document_win.h"
 #include "tools/tool_bar_win.h"
 

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/error.h"
-#include "app/message.h"
-#include "app/registry_win.h"
+#include "base/error.h"
+#include "base/message.h"
+#include "base/registry_win.h"
 
 // One default value below HKEY_CLASSES_ROOT; `path` is in the registry
 // helpers' form, the literal's own 0 ending the empty value name.

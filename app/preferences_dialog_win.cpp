@@ -3,13 +3,13 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/center_window_win.h"
-#include "app/common_dialogs_win.h"
-#include "app/dialog_number_win.h"
 #include "app/doc_window_win.h"
-#include "app/instance_win.h"
-#include "app/message.h"
-#include "app/preferences_check.h"
+#include "base/center_window_win.h"
+#include "base/common_dialogs_win.h"
+#include "base/dialog_number_win.h"
+#include "base/instance_win.h"
+#include "base/message.h"
+#include "base/preferences_check.h"
 #include "document/doc_files.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"

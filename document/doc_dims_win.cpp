@@ -1,10 +1,10 @@
 #include "document/doc_dims_win.h"
 
-#include "app/center_window_win.h"
-#include "app/dialog_number_win.h"
 #include "app/doc_window_win.h"
-#include "app/instance_win.h"
-#include "app/message.h"
+#include "base/center_window_win.h"
+#include "base/dialog_number_win.h"
+#include "base/instance_win.h"
+#include "base/message.h"
 #include "document/doc_files.h"
 
 // The dialog resource and its controls.

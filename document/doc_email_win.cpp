@@ -4,8 +4,8 @@
 
 #include <mapi.h>
 
-#include "app/memory.h"
-#include "app/message.h"
+#include "base/memory.h"
+#include "base/message.h"
 #include "page/text_conversion.h"
 
 // Linking the mail library would load it at every start; it is loaded only

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "app/common_dialogs_win.h"
 #include "app/doc_window_win.h"
-#include "app/instance_win.h"
-#include "app/memory.h"
-#include "app/message.h"
-#include "app/preferences.h"
+#include "base/common_dialogs_win.h"
+#include "base/instance_win.h"
+#include "base/memory.h"
+#include "base/message.h"
+#include "base/preferences.h"
 #include "document/doc_files.h"
 #include "document/safe_file_win.h"
 #include "tools/tool_bar_win.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "page/offscreen_win.h"
 #include "page/page.h"
 #include "page/picture_chars.h"

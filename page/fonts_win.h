@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "page/font_list.h"
 
 // What FontAnalyseProc fills, through the enumeration's value.

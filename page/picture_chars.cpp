@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 std::int16_t charPixels[256];
 unsigned char charGrays[256];

@@ -1,7 +1,7 @@
 #include "selection/text_tool_win.h"
 
-#include "app/message.h"
-#include "app/preferences.h"
+#include "base/message.h"
+#include "base/preferences.h"
 #include "selection/selection_win.h"
 #include "selection/text_block.h"
 #include "tools/button_classes_win.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/fill_map.h"
 #include "tools/sample_tool_win.h"

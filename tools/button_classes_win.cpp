@@ -1,7 +1,7 @@
 #include "tools/button_classes_win.h"
 
-#include "app/message.h"
-#include "app/preferences.h"
+#include "base/message.h"
+#include "base/preferences.h"
 #include "tools/button_text_win.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "tools/button_drag_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_values.h"
 

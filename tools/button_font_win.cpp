@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/common_dialogs_win.h"
-#include "app/instance_win.h"
-#include "app/preferences.h"
+#include "base/common_dialogs_win.h"
+#include "base/instance_win.h"
+#include "base/preferences.h"
 #include "page/font_list.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_drag_win.h"

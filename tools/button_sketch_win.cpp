@@ -1,6 +1,6 @@
 // The drag buttons that sketch their setting on the face: the pen's shape
 // and size, and the ruling of a table.
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "page/table_conversion.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_drag_win.h"

@@ -1,6 +1,6 @@
 #include "tools/pencil_tool_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/freehand.h"
 #include "tools/sample_tool_win.h"

@@ -1,6 +1,6 @@
 #include "tools/shape_drag_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/sample_tool_win.h"
 #include "tools/tool_bar_win.h"
 #include "tools/tool_drag_win.h"

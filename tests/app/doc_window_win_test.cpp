@@ -6,8 +6,8 @@
 
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/preferences.h"
 #include "app/scroll_win.h"
+#include "base/preferences.h"
 #include "document/doc_commands_win.h"
 #include "tests/support/test_window_win.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/doc_class_win.h"
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/doc_clip_win.h"
 #include "document/doc_commands_win.h"
 #include "document/doc_dims_win.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/doc_class_win.h"
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "document/doc_files_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/dialogs_win.h"

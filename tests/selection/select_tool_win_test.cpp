@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "document/doc_commands_win.h"
 #include "page/table_conversion.h"
 #include "selection/selection_win.h"

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/doc_commands_win.h"
 #include "selection/page_effects.h"
 #include "tests/page/page_test_support.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "document/doc_commands_win.h"
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/memory.h"
+#include "base/memory.h"
 
 static ReportCatcher *catcher;
 

@@ -1,4 +1,4 @@
-#include "app/memory.h"
+#include "base/memory.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "tests/support/reports.h"
 
 TEST(Memory, CountsBlocksAndFailsTheChosenAllocation)

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 TEST(Preferences, DefaultsOfAFirstStart)
 {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/registry_win.h"
+#include "base/registry_win.h"
 #include "tests/support/reports.h"
 
 static const char testPath[] = "Software\0Glyphwright Tests\0Deep\0\0Value";

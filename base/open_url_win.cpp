@@ -1,9 +1,9 @@
-#include "app/open_url_win.h"
+#include "base/open_url_win.h"
 
 #include <windows.h>
 
-#include "app/instance_win.h"
-#include "app/message.h"
+#include "base/instance_win.h"
+#include "base/message.h"
 
 // "Your default web browser could not be launched...", to which the address is added.
 const unsigned messageNoBrowser = 608;

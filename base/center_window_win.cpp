@@ -1,4 +1,4 @@
-#include "app/center_window_win.h"
+#include "base/center_window_win.h"
 
 void CenterWindow(HWND doWindow, HWND inWindow)
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/center_window_win.h"
+#include "base/center_window_win.h"
 #include "tests/support/test_window_win.h"
 
 static LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,6 @@
-#include "app/window_class_win.h"
+#include "base/window_class_win.h"
 
-#include "app/instance_win.h"
+#include "base/instance_win.h"
 
 void WindowClassRegister(const char *name, WNDPROC procedure, const char *menu)
 {

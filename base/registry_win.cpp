@@ -1,8 +1,8 @@
-#include "app/registry_win.h"
+#include "base/registry_win.h"
 
 #include <cstring>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // Opens (or, with `create`, creates) each key of `path` below `root`. On
 // success `key` is the last one, to be closed by the caller, and `path` is

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/dialog_number_win.h"
+#include "base/dialog_number_win.h"
 #include "tests/support/test_window_win.h"
 
 static LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

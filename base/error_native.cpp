@@ -1,5 +1,5 @@
 // Error reports for the build without Windows: the text goes to stderr.
-#include "app/error.h"
+#include "base/error.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 #include <windows.h>
 
-#include "app/message.h"
-#include "app/registry_win.h"
+#include "base/message.h"
+#include "base/registry_win.h"
 
 static const char prefsPath[] = "Software\0Brellow Software\0Glyphwright\0\0Preferences";
 

@@ -1,4 +1,4 @@
-#include "app/preferences_check.h"
+#include "base/preferences_check.h"
 
 #include <cstring>
 

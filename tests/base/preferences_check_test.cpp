@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/preferences_check.h"
+#include "base/preferences_check.h"
 
 TEST(PrefsCheck, PictureCharactersNeedTwoOrdinaryCharacters)
 {

@@ -1,4 +1,4 @@
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
 

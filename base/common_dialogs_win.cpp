@@ -1,4 +1,4 @@
-#include "app/common_dialogs_win.h"
+#include "base/common_dialogs_win.h"
 
 // Linking the dialog library would load it, and the shell libraries it
 // stands on, at every start: under Wine that is a third of the time to the

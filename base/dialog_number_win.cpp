@@ -1,4 +1,4 @@
-#include "app/dialog_number_win.h"
+#include "base/dialog_number_win.h"
 
 int GetDlgItemIntLimited(HWND dialog, int item, int &theNumber, int minimum, int maximum)
 {

@@ -1,9 +1,9 @@
-#include "app/message.h"
+#include "base/message.h"
 
 #include <windows.h>
 
-#include "app/error.h"
-#include "app/instance_win.h"
+#include "base/error.h"
+#include "base/instance_win.h"
 
 // With a test's hook installed nothing is shown, and the answer is IDOK,
 // which every question treats as neither Yes nor No.

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error.h"
-#include "app/memory.h"
+#include "base/error.h"
+#include "base/memory.h"
 #include "tests/support/dialogs_win.h"
 
 TEST(ErrorWin, ShowsTheSystemTextInAStopBox)

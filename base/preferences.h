@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // Colours are 0x00BBGGRR, red in the low byte.
 typedef std::uint32_t Color;

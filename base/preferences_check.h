@@ -1,7 +1,7 @@
 // Checks on an edited copy of the preferences before it is applied.
 #pragma once
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 // What the Preferences dialog refuses, one bit each, in the order it reports them.
 enum PrefsFault : unsigned {

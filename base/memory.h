@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // A block of `allocate` bytes, not initialised; null with `error` set (and
 // reported) when the system cannot supply it.
