@@ -2,10 +2,9 @@
 
 #include "app/child_windows_win.h"
 #include "base/center_window_win.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 #include "base/open_url_win.h"
 #include "base/preferences.h"
-#include "base/window_class_win.h"
 
 HWND aboutWindow;
 HWND tipWindow;

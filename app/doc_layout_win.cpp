@@ -5,7 +5,7 @@
 #include "app/doc_window_win.h"
 #include "app/scroll_win.h"
 #include "base/error.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 #include "document/document_win.h"
 #include "tools/tool_bar_win.h"
 

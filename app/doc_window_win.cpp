@@ -3,7 +3,7 @@
 #include "app/doc_draw_win.h"
 #include "app/scroll_win.h"
 #include "base/error.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 #include "document/doc_files_win.h"
 #include "document/document_win.h"
 #include "tools/tool_bar_win.h"

@@ -6,7 +6,7 @@
 #include "app/about_win.h"
 #include "app/doc_class_win.h"
 #include "app/file_mapping_win.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 #include "base/preferences.h"
 #include "document/clipboard_win.h"
 #include "document/doc_files_win.h"

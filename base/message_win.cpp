@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "base/error.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 
 // With a test's hook installed nothing is shown, and the answer is IDOK,
 // which every question treats as neither Yes nor No.

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "base/instance_win.h"
 #include "base/message.h"
+#include "base/module_win.h"
 
 // "Your default web browser could not be launched...", to which the address is added.
 const unsigned messageNoBrowser = 608;

@@ -3,8 +3,8 @@
 #include "app/doc_window_win.h"
 #include "base/center_window_win.h"
 #include "base/dialog_number_win.h"
-#include "base/instance_win.h"
 #include "base/message.h"
+#include "base/module_win.h"
 #include "document/doc_files.h"
 
 // The dialog resource and its controls.

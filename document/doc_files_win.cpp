@@ -4,9 +4,9 @@
 
 #include "app/doc_window_win.h"
 #include "base/common_dialogs_win.h"
-#include "base/instance_win.h"
 #include "base/memory.h"
 #include "base/message.h"
+#include "base/module_win.h"
 #include "base/preferences.h"
 #include "document/doc_files.h"
 #include "document/safe_file_win.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/common_dialogs_win.h"
-#include "base/instance_win.h"
+#include "base/module_win.h"
 #include "base/preferences.h"
 #include "page/font_list.h"
 #include "tools/button_classes_win.h"

@@ -1,6 +1,7 @@
-#include "base/window_class_win.h"
+#include "base/module_win.h"
 
-#include "base/instance_win.h"
+// Set again by WinMain; tests, which have no WinMain of ours, keep this.
+HINSTANCE theInstance = GetModuleHandleA(nullptr);
 
 void WindowClassRegister(const char *name, WNDPROC procedure, const char *menu)
 {

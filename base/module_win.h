@@ -1,7 +1,10 @@
-// The look the program's own windows share.
+// The program's module: every resource is loaded from it and every window
+// class is registered in it.
 #pragma once
 
 #include <windows.h>
+
+extern HINSTANCE theInstance;
 
 // Registers class `name` with `procedure`, the program's icon at 16 x 16, the
 // arrow cursor, a white background and the class menu `menu` (null for none).
