@@ -57,11 +57,6 @@ void MemoryFailAt(long nth, bool andAfter)
     failAfterToo = andAfter;
 }
 
-long MemoryAllocationCount()
-{
-    return allocations;
-}
-
 long MemoryLiveBlocks()
 {
     return liveBlocks;

@@ -18,7 +18,5 @@ void Destroy(void *pointer);
 // Test hooks. Makes the `nth` allocation from now (1 = the next) fail, and with
 // `andAfter` every later one too; 0 switches failures off.
 void MemoryFailAt(long nth, bool andAfter = false);
-// Allocations and reallocations made since the program started.
-long MemoryAllocationCount();
 // Blocks handed out and not yet destroyed.
 long MemoryLiveBlocks();
