@@ -15,6 +15,8 @@ extern const char documentClassName[];
 
 // Keeps `document` in the window's user-data slot, where its messages find it.
 void DocumentLink(HWND window, Document *document);
+// Registers "Document"; if that fails, creating the window fails and says so.
+void InitDocWindows();
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void DocumentMenu(Document *document, int itemID);
 void DocumentEnableMenus(Document *document, HMENU menu);

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "app/about_win.h"
-#include "app/doc_class_win.h"
+#include "app/doc_files_win.h"
+#include "app/doc_window_win.h"
 #include "app/file_mapping_win.h"
 #include "base/module_win.h"
 #include "base/preferences.h"
 #include "document/clipboard_win.h"
-#include "document/doc_files_win.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/doc_commands_win.h"
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
 #include "app/scroll_win.h"
 #include "base/preferences.h"
-#include "document/doc_commands_win.h"
 #include "tests/support/test_window_win.h"
 
 namespace {

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/doc_class_win.h"
+#include "app/doc_files_win.h"
 #include "app/doc_window_win.h"
 #include "app/preferences_dialog_win.h"
-#include "document/doc_files_win.h"
 #include "page/fonts_win.h"
 #include "page/page.h"
 #include "page/picture_chars.h"

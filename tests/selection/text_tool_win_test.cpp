@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/doc_commands_win.h"
 #include "base/preferences.h"
-#include "document/doc_commands_win.h"
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/selection/window_document_win.h"

@@ -1,4 +1,4 @@
-#include "document/doc_files_win.h"
+#include "app/doc_files_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "document/doc_commands_win.h"
+#include "app/doc_commands_win.h"
 
 #include <cstring>
 #include <utility>
@@ -69,6 +69,15 @@ void DocumentClear(Document *document)
     int tool = document->now.tool;
     if (DocSelectingTool(tool) && tools[tool].keyProc)
         tools[tool].keyProc(document, keyClear);
+}
+
+bool DocumentTrack(const Document *, Clip &clip)
+{
+    const UINT formats[] = {CF_TEXT, CF_DIB, CF_ENHMETAFILE, pageClipFormat};
+    for (UINT format : formats)
+        if (ClipHas(clip, format))
+            return true;
+    return false;
 }
 
 // Switching tools drops what floats, so the select tool is not switched to itself.

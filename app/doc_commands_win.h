@@ -12,6 +12,8 @@ bool DocumentCanCopy(const Document *document);
 ErrorCode DocumentCopy(Document *document, Clip &clip);
 // Deletes the floating selection of the select or text tools as one undoable action.
 void DocumentClear(Document *document);
+// Whether the clipboard holds text, a picture or a page that Paste can take.
+bool DocumentTrack(const Document *document, Clip &clip);
 // Paste: a table, picture or page goes to the select tool, made current.
 void DocumentReceive(Document *document, Clip &clip);
 // Makes the select tool current and lifts the whole page.

@@ -1,4 +1,4 @@
-#include "document/doc_dims_win.h"
+#include "app/doc_dims_win.h"
 
 #include "app/doc_window_win.h"
 #include "base/center_window_win.h"

@@ -5,13 +5,12 @@
 #include <future>
 #include <string>
 
-#include "app/doc_class_win.h"
+#include "app/doc_commands_win.h"
+#include "app/doc_dims_win.h"
+#include "app/doc_files_win.h"
+#include "app/doc_window_win.h"
 #include "base/memory.h"
-#include "document/doc_clip_win.h"
-#include "document/doc_commands_win.h"
-#include "document/doc_dims_win.h"
 #include "document/doc_email_win.h"
-#include "document/doc_files_win.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
 

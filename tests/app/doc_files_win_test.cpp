@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/doc_class_win.h"
+#include "app/doc_files_win.h"
+#include "app/doc_window_win.h"
 #include "base/preferences.h"
-#include "document/doc_files_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
