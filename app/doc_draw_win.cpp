@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/doc_window_win.h"
+#include "base/clip_rect_win.h"
 #include "base/preferences.h"
 #include "document/document_win.h"
 #include "tools/tool_bar_win.h"
@@ -21,23 +22,6 @@ struct SelectGuard {
     HDC context;
     HGDIOBJ old;
 };
-
-void SetClipRect(const RECT &clipRect, HRGN &clipRgn, HDC context)
-{
-    clipRgn = CreateRectRgn(0, 0, 0, 0);
-    if (clipRgn && GetClipRgn(context, clipRgn) != 1) {
-        DeleteObject(clipRgn);
-        clipRgn = nullptr;
-    }
-    IntersectClipRect(context, clipRect.left, clipRect.top, clipRect.right, clipRect.bottom);
-}
-
-void ResetClip(HRGN clipRgn, HDC context)
-{
-    SelectClipRgn(context, clipRgn); // none removes all clipping
-    if (clipRgn)
-        DeleteObject(clipRgn);
-}
 
 static void FillColor(HDC context, int left, int top, int right, int bottom, COLORREF color)
 {

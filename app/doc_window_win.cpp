@@ -2,10 +2,10 @@
 
 #include "app/doc_draw_win.h"
 #include "app/doc_files_win.h"
-#include "app/scroll_win.h"
 #include "base/error.h"
 #include "base/module_win.h"
 #include "document/document_win.h"
+#include "tools/scroll_win.h"
 #include "tools/tool_bar_win.h"
 
 const char documentClassName[] = "Document";

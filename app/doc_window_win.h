@@ -24,8 +24,6 @@ void DocumentEnableMenus(Document *document, HMENU menu);
 int DocumentMouse(Document *document, POINT localPoint);
 // The placing for a point below the tool bar.
 Placing DocumentPlacing(Document *document, POINT localPoint);
-// Sets the cursor and the help line for a placing.
-void ShowPlacing(Document *document, Placing placing);
 // Recomputes the layout after the client size, page width or font changed.
 void DocumentSized(Document *document);
 void DocStandardWindowRect(Document *document, RECT &windowRect);

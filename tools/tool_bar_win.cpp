@@ -1,6 +1,5 @@
 #include "tools/tool_bar_win.h"
 
-#include "app/doc_window_win.h"
 #include "document/doc_email_win.h"
 
 namespace {

@@ -81,7 +81,9 @@ struct Tool {
     Placing (*placingProc)(Document *document, POINT localPoint);
 };
 
-extern const Tool tools[toolCount];
+// The tool table, indexed by tool number. Its rows name the select and text
+// tools' procedures, which build on this folder, so start-up points it at them.
+extern const Tool *tools;
 
 // 1 and the tool number when the point is on a tool button, else 0.
 int ToolPlace(POINT localPoint, int &tool);

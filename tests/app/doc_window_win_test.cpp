@@ -7,9 +7,9 @@
 #include "app/doc_commands_win.h"
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/scroll_win.h"
 #include "base/preferences.h"
 #include "tests/support/test_window_win.h"
+#include "tools/scroll_win.h"
 
 namespace {
 

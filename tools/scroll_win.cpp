@@ -1,4 +1,4 @@
-#include "app/scroll_win.h"
+#include "tools/scroll_win.h"
 
 #include "document/document_win.h"
 #include "tools/tool_table_win.h"
