@@ -51,7 +51,7 @@ static void DimsOk(HWND dialog)
     int faulty = GetDlgItemIntLimited(dialog, dimsColumns, columns, 1, docMaxColumns);
     faulty |= GetDlgItemIntLimited(dialog, dimsRows, rows, 1, docFileMaxRows);
     if (faulty) {
-        ShowMessage(messageBadDimensions, MB_OK | MB_ICONSTOP);
+        MessageShow(messageBadDimensions, MB_OK | MB_ICONSTOP);
         return;
     }
     DimsResize(DimsDocument(dialog), columns, rows);

@@ -119,7 +119,7 @@ static void DocumentOpenText(const char *file, const unsigned char *text, std::s
 {
     int width, height;
     if (!DocFileMeasure(text, size, DocFileWrapWidth(file), width, height)) {
-        ShowMessage(messageBadDimensions, MB_OK | MB_ICONSTOP);
+        MessageShow(messageBadDimensions, MB_OK | MB_ICONSTOP);
         return;
     }
     char name[windowNameSize];
@@ -217,8 +217,8 @@ ErrorCode DocumentSaveAsDialog(Document *document)
 bool DocumentClose(Document *document, bool alsoQuit)
 {
     if (document->windowDirty) {
-        int answer = ShowQuestion(document->window, "Save Changes to Document?", "Confirm Close",
-                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+        int answer = MessageShowText(document->window, "Save Changes to Document?", "Confirm Close",
+                                     MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDYES) {
             if (DocumentSave(document))
                 return false;

@@ -20,9 +20,9 @@ Placing DocumentPlacing(Document *document, POINT localPoint)
         return placingProc ? placingProc(document, localPoint) : 0;
     }
     if (InRect(document->rulerRectLeft, localPoint))
-        return MakePlacing(cursorSizeNS, 303, 304);
+        return PlacingMake(cursorSizeNS, 303, 304);
     if (InRect(document->rulerRectTop, localPoint))
-        return MakePlacing(cursorSizeWE, 301, 302);
+        return PlacingMake(cursorSizeWE, 301, 302);
     return 0; // the corner square
 }
 

@@ -47,7 +47,7 @@ void CheckFileMapping()
         {"GLWfile\0DefaultIcon\0\0", icon},
         {"GLWfile\0Shell\0open\0command\0\0", command},
     };
-    if (MappingMatches(entries) || ShowMessage(messageFileMapping, MB_YESNO | MB_ICONQUESTION, "") != IDYES)
+    if (MappingMatches(entries) || MessageShow(messageFileMapping, MB_YESNO | MB_ICONQUESTION, "") != IDYES)
         return;
     for (const MappingEntry &entry : entries)
         if (WriteRegistryEntry(HKEY_CLASSES_ROOT, entry.path, REG_SZ, entry.value, lstrlenA(entry.value) + 1))

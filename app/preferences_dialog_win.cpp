@@ -198,7 +198,7 @@ static void PrefsOk(HWND dialog)
     unsigned faults = PrefsReadFields(dialog);
     for (const PrefsFaultMessage &fault : prefsFaultMessages)
         if (faults & fault.fault)
-            ShowMessage(fault.message, MB_OK | MB_ICONSTOP);
+            MessageShow(fault.message, MB_OK | MB_ICONSTOP);
     if (faults)
         return;
     // A drop-down list's text is its selection's, empty with none.

@@ -2,14 +2,14 @@
 
 static ReportHook reportHook;
 
-ReportHook SetReportHook(ReportHook hook)
+ReportHook ReportHookSet(ReportHook hook)
 {
     ReportHook old = reportHook;
     reportHook = hook;
     return old;
 }
 
-ReportHook CurrentReportHook()
+ReportHook ReportHookCurrent()
 {
     return reportHook;
 }

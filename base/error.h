@@ -22,6 +22,6 @@ ErrorCode TestZeroError(const void *pointer);
 // code, or 0 with `messageId` for a string-table message.
 typedef void (*ReportHook)(ErrorCode code, unsigned messageId);
 // Installs a hook (null restores the message boxes); returns the old one.
-ReportHook SetReportHook(ReportHook hook);
+ReportHook ReportHookSet(ReportHook hook);
 // The installed hook, or null.
-ReportHook CurrentReportHook();
+ReportHook ReportHookCurrent();

@@ -9,7 +9,7 @@ void TestError(ErrorCode error)
 {
     if (!error)
         return;
-    if (ReportHook hook = CurrentReportHook()) {
+    if (ReportHook hook = ReportHookCurrent()) {
         hook(error, 0);
         return;
     }

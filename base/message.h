@@ -19,6 +19,6 @@ const unsigned stringDimensionsHint = 501;
 
 // Loads string `id` and shows it with the box style `flags` (an icon and the
 // buttons) under `caption` (null for the default); returns the button chosen.
-int ShowMessage(unsigned id, unsigned flags, const char *caption = nullptr);
+int MessageShow(unsigned id, unsigned flags, const char *caption = nullptr);
 // Shows `text` in a box owned by `owner`; returns the button chosen.
-int ShowQuestion(HWND__ *owner, const char *text, const char *caption, unsigned flags);
+int MessageShowText(HWND__ *owner, const char *text, const char *caption, unsigned flags);

@@ -9,14 +9,14 @@
 // which every question treats as neither Yes nor No.
 static int MessageBoxShow(unsigned id, HWND owner, const char *text, const char *caption, unsigned flags)
 {
-    if (ReportHook hook = CurrentReportHook()) {
+    if (ReportHook hook = ReportHookCurrent()) {
         hook(0, id);
         return IDOK;
     }
     return MessageBoxA(owner, text, caption, flags);
 }
 
-int ShowMessage(unsigned id, unsigned flags, const char *caption)
+int MessageShow(unsigned id, unsigned flags, const char *caption)
 {
     char text[1024];
     if (!LoadStringA(theInstance, id, text, sizeof text))
@@ -24,7 +24,7 @@ int ShowMessage(unsigned id, unsigned flags, const char *caption)
     return MessageBoxShow(id, nullptr, text, caption, flags);
 }
 
-int ShowQuestion(HWND owner, const char *text, const char *caption, unsigned flags)
+int MessageShowText(HWND owner, const char *text, const char *caption, unsigned flags)
 {
     return MessageBoxShow(0, owner, text, caption, flags);
 }

@@ -29,5 +29,5 @@ void OpenURL(const char *url)
     char text[1024];
     int length = LoadStringA(theInstance, messageNoBrowser, text, sizeof text);
     lstrcpynA(text + length, url, sizeof text - length);
-    ShowQuestion(nullptr, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    MessageShowText(nullptr, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -13,7 +13,7 @@ ErrorCode LoadPreferences()
     bool later = result == ERROR_MORE_DATA ||
                  (result == ERROR_SUCCESS && preferences.preferencesVersion > preferencesCurrentVersion);
     if (later)
-        ShowMessage(messageLaterPreferences, MB_OK | MB_ICONSTOP);
+        MessageShow(messageLaterPreferences, MB_OK | MB_ICONSTOP);
     else if (result != ERROR_SUCCESS)
         return result; // nothing stored yet: the defaults stay
     PreferencesCorrect(preferences);

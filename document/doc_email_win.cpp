@@ -23,7 +23,7 @@ static void EmailSend(HWND window, char *text)
         result = send(0, reinterpret_cast<ULONG_PTR>(window), &message, MAPI_LOGON_UI | MAPI_DIALOG, 0);
     }
     if (result != SUCCESS_SUCCESS) // the user's cancelling too
-        ShowMessage(messageNoMapi, MB_OK | MB_ICONSTOP);
+        MessageShow(messageNoMapi, MB_OK | MB_ICONSTOP);
     FreeLibrary(library);
 }
 

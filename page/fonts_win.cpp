@@ -111,7 +111,7 @@ ErrorCode FontMeasureChars(HFONT font, int width, int height, std::int16_t pixel
         char character = static_cast<char>(c);
         TextOutA(cell.context, 0, 0, &character, 1);
         GdiFlush(); // the pixels are read directly
-        pixels[c] = static_cast<std::int16_t>(CountBlackPixels(cell.bits, cell.widthBytes, width, height));
+        pixels[c] = static_cast<std::int16_t>(BlackPixelsCount(cell.bits, cell.widthBytes, width, height));
     }
     MyDisposeOffscreen(cell); // the context goes first, so the font is free again
     return 0;

@@ -78,5 +78,5 @@ Placing BucketPlacing(Document *document, POINT localPoint)
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorBucket, 13, 211);
+    return PlacingMake(cursorBucket, 13, 211);
 }

@@ -96,5 +96,5 @@ void JustificationMouse(Document *document, ToolButton *button, POINTS localPoin
 
 Placing JustificationPlacing(Document *, ToolButton *, POINTS)
 {
-    return MakePlacing(cursorSizeWE, 112, 113); // "Justification"
+    return PlacingMake(cursorSizeWE, 112, 113); // "Justification"
 }

@@ -61,12 +61,12 @@ Placing PencilSubPlacing(Document *document, POINT localPoint)
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorPencil, 9, 209);
+    return PlacingMake(cursorPencil, 9, 209);
 }
 
 Placing RubberSubPlacing()
 {
-    return MakePlacing(cursorRubber, 11, 210);
+    return PlacingMake(cursorRubber, 11, 210);
 }
 
 } // namespace

@@ -16,5 +16,5 @@ void SampleMouse(Document *document, POINTS localPoint)
 
 Placing SamplePlacing(Document *, POINT)
 {
-    return MakePlacing(cursorSample, 21, 215);
+    return PlacingMake(cursorSample, 21, 215);
 }

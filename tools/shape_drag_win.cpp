@@ -87,7 +87,7 @@ Placing ShapePlacing(Document *document, POINT localPoint, unsigned titleIndex, 
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorCross, titleIndex, detailIndex);
+    return PlacingMake(cursorCross, titleIndex, detailIndex);
 }
 
 unsigned char ShapeCharacter(char autoChar)

@@ -12,7 +12,7 @@
 // title string id and bits 0-11 the detail string id (0 = none).
 typedef std::uint32_t Placing;
 
-constexpr Placing MakePlacing(unsigned cursor, unsigned titleIndex, unsigned detailIndex)
+constexpr Placing PlacingMake(unsigned cursor, unsigned titleIndex, unsigned detailIndex)
 {
     return cursor << 24 | titleIndex << 12 | detailIndex;
 }

@@ -85,8 +85,8 @@ TEST(DocWindow, LayoutAndPlacings)
     EXPECT_EQ((600 - 81) / 15, document.textRows);
     EXPECT_EQ(764, document.buttonStart);
 
-    EXPECT_EQ(MakePlacing(cursorSizeNS, 303, 304), DocumentPlacing(&document, {0, 81}));
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 301, 302), DocumentPlacing(&document, {26, 80}));
+    EXPECT_EQ(PlacingMake(cursorSizeNS, 303, 304), DocumentPlacing(&document, {0, 81}));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 301, 302), DocumentPlacing(&document, {26, 80}));
     EXPECT_EQ(0u, DocumentPlacing(&document, {25, 57})); // the corner square
 
     RECT standard;

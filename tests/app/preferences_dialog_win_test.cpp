@@ -38,12 +38,12 @@ protected:
         ErrorCode error;
         document = DocumentCreate(error, "Test", 74, 20, SW_HIDE);
         ASSERT_NE(nullptr, document);
-        previousHook = SetReportHook(NoteMessage);
+        previousHook = ReportHookSet(NoteMessage);
     }
 
     void TearDown() override
     {
-        SetReportHook(previousHook);
+        ReportHookSet(previousHook);
         shownMessages.clear();
         DocumentKill(theDocument, true);
         DestroyWindow(theWindow);
