@@ -182,41 +182,48 @@ static ErrorCode TableLayOut(TableRecord *table, RuleMode horiMode, int &width)
     return 0;
 }
 
-// Draws a full-width rule at `row` and moves below it. Like every growth of
-// the page, it is refused once the page would be too tall for 16 bits.
+// Makes the page at least `rows` tall. It grows in doubling steps, so that a
+// long table is not copied again for each of its rows; TableToPage cuts it to
+// the rows used at the end. Like every growth of the page, it is refused once
+// the page would be too tall for 16 bits.
+static ErrorCode TableReserve(Page &page, int rows)
+{
+    if (rows <= page.height)
+        return 0;
+    return PageResize(page, page.width, std::max(rows, std::min(2 * page.height, INT16_MAX)));
+}
+
+// Draws a full-width rule at `row` and moves below it.
 static ErrorCode TableRule(Page &page, int &row)
 {
-    ErrorCode error = HorizontalLine(page, row);
+    ErrorCode error = TableReserve(page, row + 1);
+    if (!error)
+        error = HorizontalLine(page, row);
     if (!error)
         ++row;
     return error;
 }
 
-// Wraps one cell within its column at `row`, growing the page to take it.
+// Wraps one cell within its column at `row`, straight onto the page.
 static ErrorCode TableLayCell(Page &page, const TableColumn &column, int row, const unsigned char *cell,
                               std::size_t length, int &tallest)
 {
-    Page cellPage;
-    ErrorCode error =
-        TextToPage(cellPage, column.width, 0, static_cast<Justification>(column.justification), cell, length);
-    if (error)
-        return error;
-    int bottom = row + cellPage.height;
-    if (bottom > page.height)
-        error = PageResize(page, page.width, bottom);
-    if (!error) {
-        PageMerge(page, cellPage, column.position, row, directCopy);
-        tallest = std::max<int>(tallest, cellPage.height);
-    }
-    PageKill(cellPage);
+    int lines;
+    ErrorCode error = TableReserve(page, row + 1);
+    if (!error)
+        error = TextOntoPage(page, column.position, row, column.width,
+                             static_cast<Justification>(column.justification), cell, length, lines);
+    if (!error)
+        tallest = std::max(tallest, lines);
     return error;
 }
 
 // Lays the cells row by row, each row as tall as its tallest cell, with the
-// horizontal rules that `vertMode` puts above, between and below them.
-static ErrorCode TableRows(Page &page, const TableRecord *table, RuleMode vertMode)
+// horizontal rules that `vertMode` puts above, between and below them; `row`
+// ends below the last of them.
+static ErrorCode TableRows(Page &page, const TableRecord *table, RuleMode vertMode, int &row)
 {
-    int row = 0;
+    row = 0;
     if (vertMode != noRules) {
         ErrorCode error = TableRule(page, row);
         if (error)
@@ -263,7 +270,10 @@ ErrorCode TableToPage(Page &page, TableRecord *table, RuleMode horiMode, RuleMod
     error = PageNew(made, width, 0);
     if (error)
         return error;
-    error = TableRows(made, table, vertMode);
+    int height;
+    error = TableRows(made, table, vertMode, height);
+    if (!error)
+        error = PageResize(made, width, height);
     if (error) {
         PageKill(made);
         return error;
