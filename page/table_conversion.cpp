@@ -148,8 +148,7 @@ TableRecord *TextToTable(ErrorCode &error, const unsigned char *theText, std::si
     return table;
 }
 
-// Whether a rule follows column or row `index` of `count` under `mode`.
-static bool TableRuleAfter(RuleMode mode, int index, int count)
+bool TableRuleAfter(RuleMode mode, int index, int count)
 {
     bool last = index == count - 1;
     switch (mode) {
@@ -164,12 +163,17 @@ static bool TableRuleAfter(RuleMode mode, int index, int count)
     }
 }
 
+int TableFirstCell(RuleMode horiMode)
+{
+    return horiMode == noRules ? 0 : 2;
+}
+
 // Stores where each column's cells start and gives the page's width: each
 // column is followed by a gap, and a ruled one by a rule and another gap.
 static ErrorCode TableLayOut(TableRecord *table, RuleMode horiMode, int &width)
 {
     TableColumn *columns = TableColumns(table);
-    int next = horiMode == noRules ? 0 : 2;
+    int next = TableFirstCell(horiMode);
     for (int c = 0; c < table->columns; ++c) {
         columns[c].position = static_cast<std::int16_t>(next);
         next += columns[c].width + 1 + (TableRuleAfter(horiMode, c, table->columns) ? 2 : 0);

@@ -6,7 +6,6 @@
 
 namespace {
 
-const int justificationStep = 16;  // pixels sideways per justification
 const int justificationIcon = 259; // left; centre, right and justified follow
 
 POINT ClientPointer(Document *document)
