@@ -50,7 +50,7 @@ void JustificationWrite(ToolButton *button, const int value[2])
 }
 
 const DragKind justificationDrag = {JustificationMyDraw, JustificationRead, JustificationFollow, JustificationWrite,
-                                    true};
+                                    recalcAlways};
 
 } // namespace
 
@@ -78,7 +78,8 @@ void ButtonDragFollow(Document *document, ToolButton *button, POINTS pressPoint,
         }
     } while (ToolMouseDown());
     ToolInvalRect(document, button->left, button->right);
-    if (kind.recalculates && (drag.forced || DragChanged(drag, drag.start)))
+    bool changed = drag.forced || DragChanged(drag, drag.start);
+    if (kind.recalc == recalcAlways || (kind.recalc == recalcChanged && changed))
         ToolRecalculate();
     ReleaseDC(document->window, context);
 }
