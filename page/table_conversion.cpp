@@ -186,10 +186,20 @@ static ErrorCode TableLayOut(TableRecord *table, RuleMode horiMode, int &width)
     return 0;
 }
 
+// The rows a table takes when none of its cells wraps: one for each of its
+// rows and one for each horizontal rule.
+static int TableLeastHeight(const TableRecord *table, RuleMode vertMode)
+{
+    int height = table->rows + (vertMode != noRules);
+    for (int row = 0; row < table->rows; ++row)
+        height += TableRuleAfter(vertMode, row, table->rows);
+    return height;
+}
+
 // Makes the page at least `rows` tall. It grows in doubling steps, so that a
-// long table is not copied again for each of its rows; TableToPage cuts it to
-// the rows used at the end. Like every growth of the page, it is refused once
-// the page would be too tall for 16 bits.
+// long table whose cells wrap is not copied again for each of its rows;
+// TableToPage cuts it to the rows used at the end. Like every growth of the
+// page, it is refused once the page would be too tall for 16 bits.
 static ErrorCode TableReserve(Page &page, int rows)
 {
     if (rows <= page.height)
@@ -271,7 +281,8 @@ ErrorCode TableToPage(Page &page, TableRecord *table, RuleMode horiMode, RuleMod
     if (error)
         return error;
     Page made;
-    error = PageNew(made, width, 0);
+    // Made as tall as the table is at least, it grows only where cells wrap.
+    error = PageNew(made, width, TableLeastHeight(table, vertMode));
     if (error)
         return error;
     int height;
