@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs the fuzz targets one after another, each for 600 seconds or as many as
+# --seconds gives, from its seeds (tests/fuzz/corpus/NAME) and what earlier
+# runs found (build/fuzz/corpus/NAME). Runs the targets named, or all of
+# them; builds build/fuzz first unless --no-build. Prints each target's
+# executions and time; an input that breaks a target is kept in
+# build/fuzz/artifacts/NAME/, its log in build/fuzz/NAME.log, and the script
+# fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=600
+build=1
+targets=()
+while (($#)); do
+    case $1 in
+    --seconds) seconds=$2; shift 2 ;;
+    --no-build) build=0; shift ;;
+    *) targets+=("$1"); shift ;;
+    esac
+done
+if ((build)); then
+    "$root/scripts/install-deps.sh"
+    "$root/scripts/build.sh" fuzz
+fi
+if ((${#targets[@]} == 0)); then
+    for seeds in "$root"/tests/fuzz/corpus/*/; do
+        targets+=("$(basename "$seeds")")
+    done
+fi
+
+status=0
+for name in "${targets[@]}"; do
+    work="$root/build/fuzz/corpus/$name"
+    artifacts="$root/build/fuzz/artifacts/$name"
+    log="$root/build/fuzz/$name.log"
+    mkdir -p "$work" "$artifacts"
+    start=$(date +%s)
+    result=ok
+    # New inputs go to the first folder; the seeds are only read.
+    "$root/build/fuzz/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$artifacts/" "$work" "$root/tests/fuzz/corpus/$name" >"$log" 2>&1 || result=FAILED
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    echo "$name: $result, ${runs:-?} executions in $(($(date +%s) - start)) s, $(ls "$work" | wc -l) inputs found"
+    if [[ $result != ok ]]; then
+        tail -n 40 "$log"
+        status=1
+    fi
+done
+exit $status
