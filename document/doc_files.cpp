@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstring>
 
 #include "base/memory.h"
@@ -33,7 +34,11 @@ bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, 
     width = wrapWidth;
     PagePointerDims(text, size, width, height);
     width = std::max(width, 1);
-    return height <= docFileMaxRows;
+    // The measure counts a space before a long word into the word, so it can
+    // find fewer rows than the wrap makes; the rows past its count would be lost.
+    std::size_t rows = std::max<std::size_t>(height, TextLineEnds(text, size, width, nullptr, nullptr, size + 1));
+    height = static_cast<int>(std::min<std::size_t>(rows, INT_MAX));
+    return rows <= docFileMaxRows;
 }
 
 // The title is worked out here rather than asked of the dialog library,
