@@ -1,5 +1,5 @@
 // The size of a pasted picture: a metafile's bounds read from its header
-// record, and the page the picture floats as.
+// record, the page the picture floats as, and fitting a side of no length.
 #include <gtest/gtest.h>
 
 #include "page/picture.h"
@@ -96,5 +96,21 @@ TEST(PicturePaste, PageIsAPixelACellOrScaledIntoTheRoom)
             EXPECT_EQ(test.pageWidth, width) << test.width << " x " << test.height << " mode " << test.squishMode;
             EXPECT_EQ(test.pageHeight, height) << test.width << " x " << test.height << " mode " << test.squishMode;
         }
+    }
+}
+
+// A picture corrected to no rows once scaled through 0 / 0 in an empty box.
+TEST(PicturePaste, ASideOfNoLengthSetsNoLimit)
+{
+    struct Case {
+        std::int16_t boxWidth, boxHeight;
+        int width, height;
+        std::int16_t resultWidth, resultHeight;
+    } cases[] = {{60, 0, 320, 0, 60, 0}, {0, 0, 320, 0, 0, 0}, {40, 10, 320, 0, 40, 0}};
+    for (const Case &test : cases) {
+        std::int16_t width = test.boxWidth, height = test.boxHeight;
+        ScaleSize(width, height, test.width, test.height);
+        EXPECT_EQ(test.resultWidth, width) << test.boxWidth << " x " << test.boxHeight;
+        EXPECT_EQ(test.resultHeight, height) << test.boxWidth << " x " << test.boxHeight;
     }
 }
