@@ -45,6 +45,22 @@ template <class T> static void Clamp(T &value, int low, int high)
     value = static_cast<T>(std::clamp<int>(value, low, high));
 }
 
+// Control characters (line ends, tabs, 0) would break the lines of pages
+// and of the text they are saved as.
+static bool PrefsControl(char character)
+{
+    return static_cast<unsigned char>(character) < ' ';
+}
+
+static void PrefsDropControls(unsigned char *characters)
+{
+    unsigned char *kept = characters;
+    for (; *characters; ++characters)
+        if (!PrefsControl(static_cast<char>(*characters)))
+            *kept++ = *characters;
+    *kept = 0;
+}
+
 void PreferencesCorrect(Preferences &prefs)
 {
     Clamp(prefs.defaultWidth, 0, 500);
@@ -67,8 +83,9 @@ void PreferencesCorrect(Preferences &prefs)
     prefs.bigTextFont[sizeof prefs.bigTextFont - 1] = 0;
     prefs.messagePrefix[sizeof prefs.messagePrefix - 1] = 0;
     prefs.grayscaleCharacters[sizeof prefs.grayscaleCharacters - 1] = 0;
+    PrefsDropControls(prefs.grayscaleCharacters);
     if (!prefs.grayscaleCharacters[0])
         std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
-    if (!prefs.toolCharacter)
+    if (PrefsControl(prefs.toolCharacter))
         prefs.toolCharacter = '*';
 }
