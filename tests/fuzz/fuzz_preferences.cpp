@@ -53,13 +53,13 @@ static void FuzzTexts(FuzzRun &run, const Page &drawing)
     if (!error)
         Destroy(text);
     static const unsigned char cells[] = "Name\tAge\r\nBob\t42\r\n";
-    TableRecord *table = TextToTable(error, cells, sizeof cells - 1, 20, static_cast<RuleMode>(preferences.horiRuleMode));
+    auto horiMode = static_cast<RuleMode>(preferences.horiRuleMode);
+    TableRecord *table = TextToTable(error, cells, sizeof cells - 1, 20, horiMode);
     run.Reported(error, "TextToTable");
     if (error)
         return;
     Page page;
-    error = TableToPage(page, table, static_cast<RuleMode>(preferences.horiRuleMode),
-                        static_cast<RuleMode>(preferences.vertRuleMode));
+    error = TableToPage(page, table, horiMode, static_cast<RuleMode>(preferences.vertRuleMode));
     run.Reported(error, "TableToPage");
     if (!error)
         PageKill(page);
