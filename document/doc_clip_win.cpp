@@ -2,7 +2,7 @@
 
 bool DocumentTrack(const Document *, Clip &clip)
 {
-    const UINT formats[] = {CF_TEXT, CF_DIB, CF_ENHMETAFILE, pageClipFormat};
+    const UINT formats[] = {CF_TEXT, CF_DIB, pngClipFormat, CF_ENHMETAFILE, pageClipFormat};
     for (UINT format : formats)
         if (ClipHas(clip, format))
             return true;
