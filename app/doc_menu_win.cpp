@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/about_win.h"
+#include "app/open_url_win.h"
 #include "app/preferences_dialog_win.h"
 #include "document/doc_clip_win.h"
 #include "document/doc_commands_win.h"
@@ -87,7 +88,7 @@ void DocumentMenu(Document *document, int itemID)
     case 21: DocumentToClient(document); break;
     case 22: DocumentDimsDialog(document); break;
     case 23: DoPreferencesDialog(document); break;
-    case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
+    case 41: OpenHelp(); break;
     case 42: ShowAboutDialog(); break;
     default:
         if (itemID >= firstEffect && itemID < firstEffect + static_cast<int>(std::size(effectCodes)))
