@@ -5,7 +5,8 @@
 # sizes and the .glw file type, so that the editor is in the desktop's menu
 # and a double-click on a .glw file opens it. Run it again after a rebuild to
 # install the new program. --remove takes all of it away again, except the
-# Wine prefix that holds the preferences (glyphwright/wine).
+# Wine prefix that holds the preferences (glyphwright/wine) and the file type
+# registered there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 data=${XDG_DATA_HOME:-$HOME/.local/share}
@@ -76,4 +77,28 @@ StartupWMClass=glyphwright.exe
 DESKTOP
 desktop-file-validate "$entry"
 refresh
+
+# In the user's Wine prefix (the one launch.sh uses), the file type names the
+# installed program, as the Windows installer leaves it, so that the program's
+# own check at start finds it in place and asks nothing.
+export WINEPREFIX=${WINEPREFIX:-$data/glyphwright/wine}
+"$program/wine-prefix.sh"
+windows=$(printf 'Z:%s' "$program/glyphwright.exe" | tr / '\\')
+windows=${windows//\\/\\\\}
+cat >"$program/file-type.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Classes\.glw]
+@="GLWfile"
+
+[HKEY_CURRENT_USER\Software\Classes\GLWfile]
+@="Glyphwright File"
+
+[HKEY_CURRENT_USER\Software\Classes\GLWfile\DefaultIcon]
+@="$windows, 1"
+
+[HKEY_CURRENT_USER\Software\Classes\GLWfile\Shell\open\command]
+@="\\"$windows\\" %1"
+REG
+"$program/wine-run.sh" regedit /S "$program/file-type.reg"
 echo "Installed Glyphwright for $(id -un): $entry"

@@ -41,17 +41,17 @@ class Desktop(GlyphwrightCase):
         drawing = self.path("double click.glw")
         with open(drawing, "wb") as file:
             file.write(b"(o o)\r\n")
-        program = os.path.join(self.data, "glyphwright", "program", "glyphwright.exe")
-        # `gio open` opens a file with the desktop's program for its type, as a file manager does. Only the
-        # installed copy finds the file type registered for it, so only it opens the window unasked.
-        app = self.start(drawing, command=["gio", "open"], associate=program, env=self.env)
+        program = os.path.join(self.data, "glyphwright", "program")
+        # `gio open` opens a file with the desktop's program for its type, as a file manager does. The
+        # installer registered the Windows file type for the installed copy, which so starts unasked.
+        app = self.start(drawing, command=["gio", "open"], associate=None, env=self.env)
         title = app.wait_title(r"double click(\.glw)? - Glyphwright")
         app.key("alt+F4")
         wait_for(lambda: not Glyphwright._visible(title), message="the program to end")
 
         self.install("--remove")
         self.assertFalse(os.path.exists(entry))
-        self.assertFalse(os.path.exists(os.path.dirname(program)))
+        self.assertFalse(os.path.exists(program))
         self.assertFalse(any(os.path.exists(icon % (size, size)) for size in SIZES))
         self.assertNotIn("glyphwright", self.file_types())
 
