@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "app/about_win.h"
-#include "app/instance_win.h"
-#include "app/memory.h"
+#include "base/memory.h"
+#include "base/module_win.h"
 
 const int truePicture = 127, palettePicture = 128; // bitmap ids
 

@@ -1,11 +1,10 @@
 #include "app/about_win.h"
 
-#include "app/center_window_win.h"
 #include "app/child_windows_win.h"
-#include "app/instance_win.h"
-#include "app/open_url_win.h"
-#include "app/preferences.h"
-#include "app/window_class_win.h"
+#include "base/center_window_win.h"
+#include "base/module_win.h"
+#include "base/open_url_win.h"
+#include "base/preferences.h"
 
 HWND aboutWindow;
 HWND tipWindow;

@@ -1,6 +1,6 @@
 #include "app/child_windows_win.h"
 
-#include "app/instance_win.h"
+#include "base/module_win.h"
 
 // Every child speaks in the system's ANSI variable-pitch font.
 static HWND ChildWindowCreate(const char *className, const char *text, DWORD style, int x, int y, int width,

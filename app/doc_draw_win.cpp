@@ -5,8 +5,10 @@
 #include <cstring>
 
 #include "app/doc_window_win.h"
-#include "app/preferences.h"
+#include "base/clip_rect_win.h"
+#include "base/preferences.h"
 #include "document/document_win.h"
+#include "page/fonts_win.h"
 #include "tools/tool_bar_win.h"
 
 static const COLORREF beyondPageColor = RGB(127, 127, 127);
@@ -22,23 +24,6 @@ struct SelectGuard {
     HGDIOBJ old;
 };
 
-void SetClipRect(const RECT &clipRect, HRGN &clipRgn, HDC context)
-{
-    clipRgn = CreateRectRgn(0, 0, 0, 0);
-    if (clipRgn && GetClipRgn(context, clipRgn) != 1) {
-        DeleteObject(clipRgn);
-        clipRgn = nullptr;
-    }
-    IntersectClipRect(context, clipRect.left, clipRect.top, clipRect.right, clipRect.bottom);
-}
-
-void ResetClip(HRGN clipRgn, HDC context)
-{
-    SelectClipRgn(context, clipRgn); // none removes all clipping
-    if (clipRgn)
-        DeleteObject(clipRgn);
-}
-
 static void FillColor(HDC context, int left, int top, int right, int bottom, COLORREF color)
 {
     RECT rect = {left, top, right, bottom};
@@ -51,13 +36,6 @@ static void Line(HDC context, int x1, int y1, int x2, int y2)
 {
     MoveToEx(context, x1, y1, nullptr);
     LineTo(context, x2, y2);
-}
-
-static HFONT DisplayFontCreate(HDC context)
-{
-    int height = -MulDiv(preferences.displaySize, GetDeviceCaps(context, LOGPIXELSY), 72);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, preferences.displayFont);
 }
 
 static HFONT RulerFontCreate()
@@ -123,7 +101,7 @@ void DocPageDraw(Document *document, HDC context, const RECT &drawRect)
     ++endRow;
     int drawnX, drawnY;
     DocCellToPos(*document, endCol, endRow, drawnX, drawnY);
-    HFONT font = DisplayFontCreate(context);
+    HFONT font = FontDisplayCreate(context); // a failure paints in the context's own font
     {
         SelectGuard selected(context, font);
         int oldMode = SetBkMode(context, OPAQUE);

@@ -12,7 +12,3 @@ void DocDrawCharacters(Document *document, HDC context, int displayStartCol, int
                        int bufferDisplayStartCol, int bufferWidth, const unsigned char *bufferPtr);
 void DocTopRulerDraw(Document *document, HDC context, const RECT &drawRect);
 void DocLeftRulerDraw(Document *document, HDC context, const RECT &drawRect);
-// Narrows clipping to `clipRect`, keeping the old clip region (or none) in `clipRgn`.
-void SetClipRect(const RECT &clipRect, HRGN &clipRgn, HDC context);
-// Restores the clip region SetClipRect kept.
-void ResetClip(HRGN clipRgn, HDC context);

@@ -3,35 +3,10 @@
 
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/error.h"
-#include "app/instance_win.h"
-#include "app/scroll_win.h"
+#include "base/error.h"
 #include "document/document_win.h"
+#include "tools/scroll_win.h"
 #include "tools/tool_bar_win.h"
-
-// Cursor numbers of a placing: the system's cursors by id, the program's own by name.
-static const LPCSTR cursorNames[cursorCount] = {
-    IDC_ARROW,   IDC_IBEAM,  IDC_WAIT,     "Plus",      IDC_SIZEALL, IDC_SIZEWE,
-    IDC_SIZENS,  "Pencil",   "Hand",       IDC_CROSS,   "Bucket",    "Rubber",
-    "Sample",    IDC_SIZENWSE, IDC_SIZENESW, "Width",   "Justification",
-};
-
-static HCURSOR CursorLoad(unsigned number)
-{
-    if (number >= cursorCount)
-        number = cursorArrow;
-    LPCSTR name = cursorNames[number];
-    return LoadCursorA(IS_INTRESOURCE(name) ? nullptr : theInstance, name);
-}
-
-void ShowPlacing(Document *document, Placing placing)
-{
-    HCURSOR cursor = CursorLoad(PlacingCursor(placing));
-    if (TestZeroError(cursor))
-        return;
-    SetCursor(cursor);
-    ToolShowPlacing(document, PlacingTitle(placing), PlacingDetail(placing));
-}
 
 static bool InRect(const PixelRect &rect, POINT point)
 {
@@ -45,17 +20,10 @@ Placing DocumentPlacing(Document *document, POINT localPoint)
         return placingProc ? placingProc(document, localPoint) : 0;
     }
     if (InRect(document->rulerRectLeft, localPoint))
-        return MakePlacing(cursorSizeNS, 303, 304);
+        return PlacingMake(cursorSizeNS, 303, 304);
     if (InRect(document->rulerRectTop, localPoint))
-        return MakePlacing(cursorSizeWE, 301, 302);
+        return PlacingMake(cursorSizeWE, 301, 302);
     return 0; // the corner square
-}
-
-// The primary button, which is the right one when the user swapped them.
-static bool MousePrimaryDown()
-{
-    int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    return GetAsyncKeyState(button) & 0x8000;
 }
 
 // One ruler's numbering step, dragged one step per cell of mouse movement.
@@ -74,7 +42,7 @@ static void DocRulerDrag(Document *document, POINT press, const RulerDrag &drag)
     if (TestZeroError(context))
         return;
     int oldValue = document->*drag.units;
-    while (MousePrimaryDown()) {
+    while (ToolMouseDown()) {
         POINT point;
         GetCursorPos(&point);
         ScreenToClient(document->window, &point);

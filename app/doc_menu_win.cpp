@@ -4,13 +4,12 @@
 #include <iterator>
 
 #include "app/about_win.h"
-#include "app/open_url_win.h"
+#include "app/doc_commands_win.h"
+#include "app/doc_dims_win.h"
+#include "app/doc_files_win.h"
 #include "app/preferences_dialog_win.h"
-#include "document/doc_clip_win.h"
-#include "document/doc_commands_win.h"
-#include "document/doc_dims_win.h"
+#include "base/open_url_win.h"
 #include "document/doc_email_win.h"
-#include "document/doc_files_win.h"
 #include "selection/page_effects.h"
 
 static bool DocCanUndo(const Document *document)

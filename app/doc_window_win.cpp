@@ -1,14 +1,19 @@
 #include "app/doc_window_win.h"
 
 #include "app/doc_draw_win.h"
-#include "app/error.h"
-#include "app/instance_win.h"
-#include "app/scroll_win.h"
-#include "document/doc_files_win.h"
+#include "app/doc_files_win.h"
+#include "base/error.h"
+#include "base/module_win.h"
 #include "document/document_win.h"
+#include "tools/scroll_win.h"
 #include "tools/tool_bar_win.h"
 
 const char documentClassName[] = "Document";
+
+void InitDocWindows()
+{
+    WindowClassRegister(documentClassName, DocumentProc, "MenuBar");
+}
 
 void DocumentLink(HWND window, Document *document)
 {

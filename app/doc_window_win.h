@@ -15,6 +15,8 @@ extern const char documentClassName[];
 
 // Keeps `document` in the window's user-data slot, where its messages find it.
 void DocumentLink(HWND window, Document *document);
+// Registers "Document"; if that fails, creating the window fails and says so.
+void InitDocWindows();
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void DocumentMenu(Document *document, int itemID);
 void DocumentEnableMenus(Document *document, HMENU menu);
@@ -22,8 +24,6 @@ void DocumentEnableMenus(Document *document, HMENU menu);
 int DocumentMouse(Document *document, POINT localPoint);
 // The placing for a point below the tool bar.
 Placing DocumentPlacing(Document *document, POINT localPoint);
-// Sets the cursor and the help line for a placing.
-void ShowPlacing(Document *document, Placing placing);
 // Recomputes the layout after the client size, page width or font changed.
 void DocumentSized(Document *document);
 void DocStandardWindowRect(Document *document, RECT &windowRect);

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "app/error.h"
-#include "app/message.h"
-#include "app/registry_win.h"
+#include "base/error.h"
+#include "base/message.h"
+#include "base/registry_win.h"
 
 // One default value among the current user's file types, which the user may
 // change without the administrator's rights; `path` is in the registry
@@ -48,7 +48,7 @@ void CheckFileMapping()
         {"Software\0Classes\0GLWfile\0DefaultIcon\0\0", icon},
         {"Software\0Classes\0GLWfile\0Shell\0open\0command\0\0", command},
     };
-    if (MappingMatches(entries) || ShowMessage(messageFileMapping, MB_YESNO | MB_ICONQUESTION, "") != IDYES)
+    if (MappingMatches(entries) || MessageShow(messageFileMapping, MB_YESNO | MB_ICONQUESTION, "") != IDYES)
         return;
     for (const MappingEntry &entry : entries)
         if (WriteRegistryEntry(HKEY_CURRENT_USER, entry.path, REG_SZ, entry.value, lstrlenA(entry.value) + 1))

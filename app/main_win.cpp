@@ -4,12 +4,13 @@
 #include <cstring>
 
 #include "app/about_win.h"
-#include "app/doc_class_win.h"
+#include "app/doc_files_win.h"
+#include "app/doc_window_win.h"
 #include "app/file_mapping_win.h"
-#include "app/instance_win.h"
-#include "app/preferences.h"
+#include "app/tool_rows_win.h"
+#include "base/module_win.h"
+#include "base/preferences.h"
 #include "document/clipboard_win.h"
-#include "document/doc_files_win.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"
 
@@ -53,6 +54,7 @@ static int MainLoop(HACCEL accelerators)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
     theInstance = instance;
+    tools = toolRows;
     CheckFileMapping();
     InitDocWindows();
     if (InitClipFormats())

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/center_window_win.h"
-#include "app/common_dialogs_win.h"
-#include "app/dialog_number_win.h"
 #include "app/doc_window_win.h"
-#include "app/instance_win.h"
-#include "app/message.h"
-#include "app/preferences_check.h"
+#include "base/center_window_win.h"
+#include "base/common_dialogs_win.h"
+#include "base/dialog_number_win.h"
+#include "base/message.h"
+#include "base/module_win.h"
+#include "base/preferences_check.h"
 #include "document/doc_files.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"
@@ -198,7 +198,7 @@ static void PrefsOk(HWND dialog)
     unsigned faults = PrefsReadFields(dialog);
     for (const PrefsFaultMessage &fault : prefsFaultMessages)
         if (faults & fault.fault)
-            ShowMessage(fault.message, MB_OK | MB_ICONSTOP);
+            MessageShow(fault.message, MB_OK | MB_ICONSTOP);
     if (faults)
         return;
     // A drop-down list's text is its selection's, empty with none.

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "document/document.h"
 
 // The working copy the dialog edits; meaningful only while it is open.

@@ -32,11 +32,12 @@ function(gw_library name)
     endif()
 endfunction()
 
-# gw_test(name PORTABLE ... WINDOWS ... DEPENDS ...)
+# gw_test(name PORTABLE ... WINDOWS ... DEPENDS ... WINDOWS_DEPENDS ...)
 # One GoogleTest program per folder; labelled `native` in the sanitizer build
-# and `wine` in the cross build, where it runs under Wine.
+# and `wine` in the cross build, where it runs under Wine. WINDOWS_DEPENDS are
+# linked in the cross build only.
 function(gw_test name)
-    cmake_parse_arguments(ARG "" "" "PORTABLE;WINDOWS;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "PORTABLE;WINDOWS;DEPENDS;WINDOWS_DEPENDS" ${ARGN})
     set(sources ${ARG_PORTABLE})
     if(NOT GW_NATIVE)
         list(APPEND sources ${ARG_WINDOWS})
@@ -46,6 +47,9 @@ function(gw_test name)
     endif()
     add_executable(${name} ${sources} ${GW_TEST_SUPPORT})
     target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest_main)
+    if(NOT GW_NATIVE)
+        target_link_libraries(${name} PRIVATE ${ARG_WINDOWS_DEPENDS})
+    endif()
     if(GW_NATIVE)
         set(label native)
     else()

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/clip_page.h"
 #include "page/text_conversion.h"
 

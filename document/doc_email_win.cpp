@@ -4,8 +4,8 @@
 
 #include <mapi.h>
 
-#include "app/memory.h"
-#include "app/message.h"
+#include "base/memory.h"
+#include "base/message.h"
 #include "page/text_conversion.h"
 
 // Linking the mail library would load it at every start; it is loaded only
@@ -23,7 +23,7 @@ static void EmailSend(HWND window, char *text)
         result = send(0, reinterpret_cast<ULONG_PTR>(window), &message, MAPI_LOGON_UI | MAPI_DIALOG, 0);
     }
     if (result != SUCCESS_SUCCESS) // the user's cancelling too
-        ShowMessage(messageNoMapi, MB_OK | MB_ICONSTOP);
+        MessageShow(messageNoMapi, MB_OK | MB_ICONSTOP);
     FreeLibrary(library);
 }
 

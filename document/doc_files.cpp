@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "page/text_conversion.h"
 
 bool DocFileIsDocument(const char *file)

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/doc_platform.h"
 #include "document/document.h"
 

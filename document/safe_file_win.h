@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "app/error.h"
+#include "base/error.h"
 
 struct SafeFile {
     HANDLE handle;       // the temporary file, open for writing

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "page/offscreen_win.h"
 #include "page/page.h"
 #include "page/picture_chars.h"
@@ -29,21 +29,20 @@ bool FontWidthsEqual(HDC context)
     return true;
 }
 
-// A font of face `name`, character height `height` pixels, all else default.
-ErrorCode FontCreate(const char *name, int height, HFONT &font)
+// A font of face `name`, character height `height` pixels, all else default;
+// null when the system cannot make it.
+HFONT FontMake(const char *name, int height)
 {
     LOGFONTA description = {};
     description.lfHeight = -height; // negative: the character height, not the cell's
     lstrcpynA(description.lfFaceName, name, LF_FACESIZE);
-    font = CreateFontIndirectA(&description);
-    return TestZeroError(font);
+    return CreateFontIndirectA(&description);
 }
 
 ErrorCode FontMeasureFixed(HDC context, const char *name, std::uint8_t &fixed)
 {
-    HFONT font;
-    ErrorCode error = FontCreate(name, fixedTestHeight, font);
-    if (error)
+    HFONT font = FontMake(name, fixedTestHeight);
+    if (ErrorCode error = TestZeroError(font))
         return error;
     HGDIOBJ old = SelectObject(context, font);
     fixed = FontWidthsEqual(context);
@@ -84,8 +83,8 @@ ErrorCode FontDisplayOpen(HFONT &font, TEXTMETRICA &metrics)
     ErrorCode error = TestZeroError(context);
     if (error)
         return error;
-    int height = MulDiv(preferences.displaySize, GetDeviceCaps(context, LOGPIXELSY), 72);
-    error = FontCreate(preferences.displayFont, height, font);
+    font = FontDisplayCreate(context);
+    error = TestZeroError(font);
     if (!error) {
         HGDIOBJ old = SelectObject(context, font);
         GetTextMetricsA(context, &metrics);
@@ -112,13 +111,19 @@ ErrorCode FontMeasureChars(HFONT font, int width, int height, std::int16_t pixel
         char character = static_cast<char>(c);
         TextOutA(cell.context, 0, 0, &character, 1);
         GdiFlush(); // the pixels are read directly
-        pixels[c] = static_cast<std::int16_t>(CountBlackPixels(cell.bits, cell.widthBytes, width, height));
+        pixels[c] = static_cast<std::int16_t>(BlackPixelsCount(cell.bits, cell.widthBytes, width, height));
     }
     MyDisposeOffscreen(cell); // the context goes first, so the font is free again
     return 0;
 }
 
 } // namespace
+
+HFONT FontDisplayCreate(HDC context)
+{
+    int height = MulDiv(preferences.displaySize, GetDeviceCaps(context, LOGPIXELSY), 72);
+    return FontMake(preferences.displayFont, height);
+}
 
 int CALLBACK FontCountProc(const LOGFONTA *, const TEXTMETRICA *, DWORD, LPARAM value)
 {

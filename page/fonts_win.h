@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/error.h"
+#include "base/error.h"
 #include "page/font_list.h"
 
 // What FontAnalyseProc fills, through the enumeration's value.
@@ -21,6 +21,9 @@ ErrorCode CalculateFontNames();
 int CALLBACK FontCountProc(const LOGFONTA *face, const TEXTMETRICA *metrics, DWORD type, LPARAM value);
 // Fills the next entry of the FontListFill the value points at, once per family.
 int CALLBACK FontAnalyseProc(const LOGFONTA *face, const TEXTMETRICA *metrics, DWORD type, LPARAM value);
+// The display font of the preferences, its size in points on `context`'s
+// device; null, unreported, when the system cannot make it.
+HFONT FontDisplayCreate(HDC context);
 // Sets fontWidth, fontHeight, charPixels and charGrays from the display font
 // of the preferences; on failure they are unchanged.
 ErrorCode CalculateFontGrays();

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 unsigned char DirectionCharacter(std::int16_t x, std::int16_t y)
 {

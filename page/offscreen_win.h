@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 
 struct Offscreen {
     HDC context;               // a memory context with `bitmap` selected

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/memory.h"
+#include "base/memory.h"
 
 std::int32_t fontWidth = 7;
 std::int32_t fontHeight = 15;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 
 struct Page {
     std::int16_t width;  // columns

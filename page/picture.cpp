@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "page/picture_dib.h"
 #include "page/picture_levels.h"
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 std::int16_t charPixels[256];
 unsigned char charGrays[256];
 unsigned char grayChars[256];
 
-std::int32_t CountBlackPixels(const unsigned char *bits, std::int32_t widthBytes, std::int32_t width,
+std::int32_t BlackPixelsCount(const unsigned char *bits, std::int32_t widthBytes, std::int32_t width,
                               std::int32_t height)
 {
     std::int32_t count = 0;

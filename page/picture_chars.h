@@ -10,7 +10,7 @@ extern unsigned char grayChars[256]; // for each darkness, the nearest character
 
 // Black pixels in the first `width` pixels of each row of a 1-bit bitmap
 // whose set bits are black, leftmost pixel in the top bit.
-std::int32_t CountBlackPixels(const unsigned char *bits, std::int32_t widthBytes, std::int32_t width,
+std::int32_t BlackPixelsCount(const unsigned char *bits, std::int32_t widthBytes, std::int32_t width,
                               std::int32_t height);
 // Scales charPixels into charGrays.
 void CharGraysFromPixels();

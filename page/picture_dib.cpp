@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "app/memory.h"
+#include "base/memory.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // The system's code for data that is not what it claims (ERROR_INVALID_DATA).
 const ErrorCode errorInvalidData = 13;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "page/picture_dib.h"
 
 namespace {

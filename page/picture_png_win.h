@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // Decodes the PNG file in the `size` bytes at `png` with the system's imaging
 // component into a new block from Allocate: a packed 32-bit bitmap, top row

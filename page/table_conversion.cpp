@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "page/line_characters.h"
 #include "page/text_conversion.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 
 // The nearest plain ASCII look-alike of every byte; the upper half folds the
 // Windows Latin-1 characters.

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "document/clip_page.h"
 #include "document/doc_platform.h"
 #include "page/picture.h"

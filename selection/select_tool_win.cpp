@@ -109,9 +109,9 @@ Placing SelectPlacing(Document *document, POINT localPoint)
     std::int16_t area = SelectionArea(document, localPoint, format.possibilities);
     for (const SelectAreaPlacing &placing : selectAreaPlacings) {
         if (placing.area == area)
-            return MakePlacing(placing.cursor, format.titleIndex, placing.detailIndex);
+            return PlacingMake(placing.cursor, format.titleIndex, placing.detailIndex);
     }
-    return MakePlacing(cursorArrow, format.titleIndex, 0);
+    return PlacingMake(cursorArrow, format.titleIndex, 0);
 }
 
 ErrorCode SelectCopy(Document *document, Clip &clip)

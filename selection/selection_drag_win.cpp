@@ -1,6 +1,6 @@
 #include "selection/selection_win.h"
 
-#include "app/scroll_win.h"
+#include "tools/scroll_win.h"
 #include "tools/tool_bar_win.h"
 #include "tools/tool_drag_win.h"
 #include "tools/tool_table_win.h"

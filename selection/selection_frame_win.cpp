@@ -1,7 +1,7 @@
 #include "selection/selection_win.h"
 
-#include "app/doc_draw_win.h"
-#include "app/error.h"
+#include "base/clip_rect_win.h"
+#include "base/error.h"
 #include "document/document_win.h"
 #include "tools/tool_table_win.h"
 

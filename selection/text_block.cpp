@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/memory.h"
+#include "base/memory.h"
 
 ErrorCode TextFloatNew(DocState &now, int col, int row, int width, int height, std::uint32_t size)
 {

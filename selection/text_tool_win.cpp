@@ -1,7 +1,7 @@
 #include "selection/text_tool_win.h"
 
-#include "app/message.h"
-#include "app/preferences.h"
+#include "base/message.h"
+#include "base/preferences.h"
 #include "selection/selection_win.h"
 #include "selection/text_block.h"
 #include "tools/button_classes_win.h"
@@ -67,7 +67,7 @@ bool TextType(Document *document, char keyChar)
 {
     DocState &now = document->now;
     if (now.tool == toolText && !preferences.allowNonASCII && !TextKeyAllowed(keyChar)) {
-        ShowMessage(messageOnlyASCII, MB_OK | MB_ICONSTOP);
+        MessageShow(messageOnlyASCII, MB_OK | MB_ICONSTOP);
         return false;
     }
     if (now.used >= now.allocated && TextBlockGrow(now, now.allocated + textBlockStep))
@@ -161,9 +161,9 @@ Placing TextPlacing(Document *document, POINT localPoint)
     int area = SelectionArea(document, localPoint, possibleWidth);
     for (const TextArea &place : textAreas) {
         if (place.area == area)
-            return MakePlacing(place.cursor, title, document->now.floating ? place.detailFloating : place.detail);
+            return PlacingMake(place.cursor, title, document->now.floating ? place.detailFloating : place.detail);
     }
-    return MakePlacing(cursorArrow, title, 0);
+    return PlacingMake(cursorArrow, title, 0);
 }
 
 ErrorCode TextCopy(Document *document, Clip &clip)

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/fill_map.h"
 #include "tools/sample_tool_win.h"
@@ -78,5 +78,5 @@ Placing BucketPlacing(Document *document, POINT localPoint)
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorBucket, 13, 211);
+    return PlacingMake(cursorBucket, 13, 211);
 }

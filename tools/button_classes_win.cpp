@@ -1,7 +1,7 @@
 #include "tools/button_classes_win.h"
 
-#include "app/message.h"
-#include "app/preferences.h"
+#include "base/message.h"
+#include "base/preferences.h"
 #include "tools/button_text_win.h"
 
 namespace {
@@ -52,7 +52,7 @@ void ToggleMouse(const Toggle &toggle, Document *document, ToolButton *button)
 
 Placing TogglePlacing(const Toggle &toggle)
 {
-    return MakePlacing(cursorHand, toggle.title, toggle.states[toggle.get()].detail);
+    return PlacingMake(cursorHand, toggle.title, toggle.states[toggle.get()].detail);
 }
 
 const int characterAutoIcon = 258;
@@ -155,7 +155,7 @@ Placing CharacterPlacing(Document *, ToolButton *button, POINTS)
 {
     const char *flag = CharacterFlag(button);
     unsigned detail = !flag ? characterNoFlagDetail : *flag ? characterAutoDetail : characterManualDetail;
-    return MakePlacing(cursorHand, characterTitle, detail);
+    return PlacingMake(cursorHand, characterTitle, detail);
 }
 
 void CharacterKey(Document *document, char *autoChar, char keyChar)
@@ -172,6 +172,6 @@ void CharacterKey(Document *document, char *autoChar, char keyChar)
         preferences.toolCharacter = keyChar;
         CharacterChanged(document);
     } else {
-        ShowMessage(messageOnlyASCII, MB_OK | MB_ICONSTOP);
+        MessageShow(messageOnlyASCII, MB_OK | MB_ICONSTOP);
     }
 }

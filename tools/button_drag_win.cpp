@@ -1,6 +1,6 @@
 #include "tools/button_drag_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_values.h"
 
@@ -96,5 +96,5 @@ void JustificationMouse(Document *document, ToolButton *button, POINTS localPoin
 
 Placing JustificationPlacing(Document *, ToolButton *, POINTS)
 {
-    return MakePlacing(cursorSizeWE, 112, 113); // "Justification"
+    return PlacingMake(cursorSizeWE, 112, 113); // "Justification"
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/common_dialogs_win.h"
-#include "app/instance_win.h"
-#include "app/preferences.h"
+#include "base/common_dialogs_win.h"
+#include "base/module_win.h"
+#include "base/preferences.h"
 #include "page/font_list.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_drag_win.h"
@@ -27,9 +27,9 @@ const char lowerFace[] = "MS Sans Serif";
 
 // Help for each zone.
 const Placing zonePlacings[] = {
-    MakePlacing(cursorSizeWE, 114, 115), // "Big Text Font"
-    MakePlacing(cursorSizeWE, 116, 117), // "Big Text Size"
-    MakePlacing(cursorMove, 118, 119),   // "Big Text Style"
+    PlacingMake(cursorSizeWE, 114, 115), // "Big Text Font"
+    PlacingMake(cursorSizeWE, 116, 117), // "Big Text Size"
+    PlacingMake(cursorMove, 118, 119),   // "Big Text Style"
 };
 // Names of the styles, by bold × 2 + italic: "Plain", "Italic", "Bold", "Bd It".
 const unsigned styleNames[] = {101, 103, 102, 104};

@@ -1,6 +1,6 @@
 // The drag buttons that sketch their setting on the face: the pen's shape
 // and size, and the ruling of a table.
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "page/table_conversion.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_drag_win.h"
@@ -119,8 +119,8 @@ void ShapeSizeMouse(Document *document, ToolButton *button, POINTS localPoint)
 Placing ShapeSizePlacing(Document *, ToolButton *button, POINTS)
 {
     if (ButtonPen(button) & penShapeChoice)
-        return MakePlacing(cursorMove, 124, 125); // "Shape and Size"
-    return MakePlacing(cursorSizeWE, 126, 127);   // "Size"
+        return PlacingMake(cursorMove, 124, 125); // "Shape and Size"
+    return PlacingMake(cursorSizeWE, 126, 127);   // "Size"
 }
 
 void RuleModeDraw(HDC context, ToolButton *button)
@@ -135,5 +135,5 @@ void RuleModeMouse(Document *document, ToolButton *button, POINTS localPoint)
 
 Placing RuleModePlacing(Document *, ToolButton *, POINTS)
 {
-    return MakePlacing(cursorMove, 131, 132); // "Table Ruling"
+    return PlacingMake(cursorMove, 131, 132); // "Table Ruling"
 }

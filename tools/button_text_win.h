@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // How a piece of text on a face looks.
 struct ButtonTextStyle {

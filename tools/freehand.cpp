@@ -1,6 +1,6 @@
 #include "tools/freehand.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "page/line_characters.h"
 
 ErrorCode StrokeFloat(Document &document)

@@ -1,6 +1,6 @@
 #include "tools/pencil_tool_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/button_classes_win.h"
 #include "tools/freehand.h"
 #include "tools/sample_tool_win.h"
@@ -61,12 +61,12 @@ Placing PencilSubPlacing(Document *document, POINT localPoint)
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorPencil, 9, 209);
+    return PlacingMake(cursorPencil, 9, 209);
 }
 
 Placing RubberSubPlacing()
 {
-    return MakePlacing(cursorRubber, 11, 210);
+    return PlacingMake(cursorRubber, 11, 210);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "tools/sample_tool_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 // A point off the page takes the nearest cell; a page of no cells has none.
 void SampleMouse(Document *document, POINTS localPoint)
@@ -16,5 +16,5 @@ void SampleMouse(Document *document, POINTS localPoint)
 
 Placing SamplePlacing(Document *, POINT)
 {
-    return MakePlacing(cursorSample, 21, 215);
+    return PlacingMake(cursorSample, 21, 215);
 }

@@ -1,6 +1,6 @@
 #include "tools/shape_drag_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tools/sample_tool_win.h"
 #include "tools/tool_bar_win.h"
 #include "tools/tool_drag_win.h"
@@ -87,7 +87,7 @@ Placing ShapePlacing(Document *document, POINT localPoint, unsigned titleIndex, 
 {
     if (ToolControlDown())
         return SamplePlacing(document, localPoint);
-    return MakePlacing(cursorCross, titleIndex, detailIndex);
+    return PlacingMake(cursorCross, titleIndex, detailIndex);
 }
 
 unsigned char ShapeCharacter(char autoChar)

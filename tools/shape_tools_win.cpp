@@ -1,6 +1,6 @@
 #include "tools/shape_tools_win.h"
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "page/offscreen_win.h"
 #include "tools/button_classes_win.h"
 #include "tools/shape_drag_win.h"

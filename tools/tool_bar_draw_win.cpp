@@ -1,7 +1,7 @@
 #include "tools/tool_bar_win.h"
 
-#include "app/error.h"
-#include "app/instance_win.h"
+#include "base/error.h"
+#include "base/module_win.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "tools/tool_bar_win.h"
 
-#include "app/doc_window_win.h"
 #include "document/doc_email_win.h"
 
 namespace {
@@ -40,12 +39,12 @@ Placing ToolBarPlacing(Document *document, POINT localPoint)
 {
     int tool;
     if (ToolPlace(localPoint, tool))
-        return MakePlacing(cursorHand, tools[tool].titleIndex, tools[tool].detailIndex);
+        return PlacingMake(cursorHand, tools[tool].titleIndex, tools[tool].detailIndex);
     if (localPoint.y < buttonHelpBottom && localPoint.x <= document->buttonStart)
         return OptionPlacing(document, localPoint);
     if (localPoint.y < buttonHelpBottom)
-        return MakePlacing(cursorHand, titleSendEmail, detailSendEmail);
-    return MakePlacing(cursorArrow, titleActiveHelp, detailActiveHelp);
+        return PlacingMake(cursorHand, titleSendEmail, detailSendEmail);
+    return PlacingMake(cursorArrow, titleActiveHelp, detailActiveHelp);
 }
 
 void ToolBarSetCursor(Document *document, POINT localPoint)

@@ -52,6 +52,8 @@ void ToolButtonsKill(Document *document);
 void ToolButtonInval(Document *document, int index);
 // The first option button with left <= x < right, or null.
 ToolButton *ToolButtonAt(Document *document, int x);
+// Sets the cursor and the help line for a placing.
+void ShowPlacing(Document *document, Placing placing);
 void ToolShowPlacing(Document *document, unsigned titleIndex, unsigned detailIndex);
 void ToolDrawPlacing(Document *document);
 // Draws the help line into `context`.

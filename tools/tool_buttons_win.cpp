@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "tools/button_classes_win.h"
 
 const ButtonClass buttons[buttonClassCount] = {

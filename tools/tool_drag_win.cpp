@@ -1,6 +1,6 @@
 #include "tools/tool_drag_win.h"
 
-#include "app/scroll_win.h"
+#include "tools/scroll_win.h"
 
 // A drag polls the mouse without going back to the message loop, so the
 // thread's key state would stay as it was at the press. Taking the key

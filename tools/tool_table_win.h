@@ -12,7 +12,7 @@
 // title string id and bits 0-11 the detail string id (0 = none).
 typedef std::uint32_t Placing;
 
-constexpr Placing MakePlacing(unsigned cursor, unsigned titleIndex, unsigned detailIndex)
+constexpr Placing PlacingMake(unsigned cursor, unsigned titleIndex, unsigned detailIndex)
 {
     return cursor << 24 | titleIndex << 12 | detailIndex;
 }
@@ -81,7 +81,9 @@ struct Tool {
     Placing (*placingProc)(Document *document, POINT localPoint);
 };
 
-extern const Tool tools[toolCount];
+// The tool table, indexed by tool number. Its rows name the select and text
+// tools' procedures, which build on this folder, so start-up points it at them.
+extern const Tool *tools;
 
 // 1 and the tool number when the point is on a tool button, else 0.
 int ToolPlace(POINT localPoint, int &tool);

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/about_win.h"
-#include "app/open_url_win.h"
-#include "app/preferences.h"
+#include "base/open_url_win.h"
+#include "base/preferences.h"
 #include "tests/support/dialogs_win.h"
 
 namespace {

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/doc_commands_win.h"
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/preferences.h"
-#include "app/scroll_win.h"
-#include "document/doc_commands_win.h"
+#include "base/preferences.h"
 #include "tests/support/test_window_win.h"
+#include "tools/scroll_win.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ TEST(DocWindow, LayoutAndPlacings)
     EXPECT_EQ((600 - 81) / 15, document.textRows);
     EXPECT_EQ(764, document.buttonStart);
 
-    EXPECT_EQ(MakePlacing(cursorSizeNS, 303, 304), DocumentPlacing(&document, {0, 81}));
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 301, 302), DocumentPlacing(&document, {26, 80}));
+    EXPECT_EQ(PlacingMake(cursorSizeNS, 303, 304), DocumentPlacing(&document, {0, 81}));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 301, 302), DocumentPlacing(&document, {26, 80}));
     EXPECT_EQ(0u, DocumentPlacing(&document, {25, 57})); // the corner square
 
     RECT standard;

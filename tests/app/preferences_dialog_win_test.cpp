@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/doc_class_win.h"
+#include "app/doc_files_win.h"
 #include "app/doc_window_win.h"
 #include "app/preferences_dialog_win.h"
-#include "document/doc_files_win.h"
 #include "page/fonts_win.h"
 #include "page/page.h"
 #include "page/picture_chars.h"
@@ -39,12 +38,12 @@ protected:
         ErrorCode error;
         document = DocumentCreate(error, "Test", 74, 20, SW_HIDE);
         ASSERT_NE(nullptr, document);
-        previousHook = SetReportHook(NoteMessage);
+        previousHook = ReportHookSet(NoteMessage);
     }
 
     void TearDown() override
     {
-        SetReportHook(previousHook);
+        ReportHookSet(previousHook);
         shownMessages.clear();
         DocumentKill(theDocument, true);
         DestroyWindow(theWindow);

@@ -7,7 +7,7 @@
 
 #include "app/doc_draw_win.h"
 #include "app/doc_window_win.h"
-#include "app/preferences.h"
+#include "base/preferences.h"
 
 static void BM_DocumentDrawFull(benchmark::State &state)
 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/clip_page.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "document/clip_page.h"
 #include "document/clipboard_win.h"
 #include "tests/page/page_test_support.h"

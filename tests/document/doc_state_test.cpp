@@ -4,7 +4,7 @@
 #include <sstream>
 #include <utility>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "document/document.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"

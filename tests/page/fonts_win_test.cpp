@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "page/offscreen_win.h"
 #include "page/page.h"
 #include "tests/page/picture_test_support.h"

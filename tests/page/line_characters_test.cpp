@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "tests/support/reports.h"
 
 using Rows = std::vector<std::string>;

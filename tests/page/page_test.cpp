@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"

@@ -144,7 +144,7 @@ TEST(PictureChars, CountsAndChoices)
 {
     SavedTables saved;
     const unsigned char bits[] = {0xFF, 0xFF, 0xFF, 0xFF, 0x81, 0x40, 0xFF, 0xFF};
-    EXPECT_EQ(13, CountBlackPixels(bits, 4, 10, 2)); // the padding past 10 pixels is not counted
+    EXPECT_EQ(13, BlackPixelsCount(bits, 4, 10, 2)); // the padding past 10 pixels is not counted
 
     std::fill(charPixels, charPixels + 256, 5);
     charPixels[' '] = 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "page/text_conversion.h"
 #include "tests/support/reports.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"
 

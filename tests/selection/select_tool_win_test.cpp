@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/memory.h"
-#include "app/preferences.h"
-#include "document/doc_commands_win.h"
+#include "app/doc_commands_win.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "page/table_conversion.h"
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/memory.h"
-#include "document/doc_commands_win.h"
+#include "app/doc_commands_win.h"
+#include "base/memory.h"
 #include "selection/page_effects.h"
 #include "tests/page/page_test_support.h"
 #include "tests/selection/window_document_win.h"

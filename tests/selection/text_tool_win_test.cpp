@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
-#include "document/doc_commands_win.h"
+#include "app/doc_commands_win.h"
+#include "base/preferences.h"
 #include "selection/selection_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/selection/window_document_win.h"
@@ -228,11 +228,11 @@ TEST_F(TextTool, RewrapsCopiesAndPlaces)
     ClipDone(clip);
     ClipClear(clip);
 
-    EXPECT_EQ(MakePlacing(cursorMove, 5, 205), TextPlacing(&document, {100, 24}));
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 5, 208), TextPlacing(&document, {88, 40}));
-    EXPECT_EQ(MakePlacing(cursorIBeam, 5, 207), TextPlacing(&document, {20, 40}));
-    EXPECT_EQ(MakePlacing(cursorArrow, 5, 0), TextPlacing(&document, {300, 40}));
+    EXPECT_EQ(PlacingMake(cursorMove, 5, 205), TextPlacing(&document, {100, 24}));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 5, 208), TextPlacing(&document, {88, 40}));
+    EXPECT_EQ(PlacingMake(cursorIBeam, 5, 207), TextPlacing(&document, {20, 40}));
+    EXPECT_EQ(PlacingMake(cursorArrow, 5, 0), TextPlacing(&document, {300, 40}));
     document.now.tool = toolBigText;
     TextActive(&document, 0);
-    EXPECT_EQ(MakePlacing(cursorIBeam, 7, 206), TextPlacing(&document, {20, 40}));
+    EXPECT_EQ(PlacingMake(cursorIBeam, 7, 206), TextPlacing(&document, {20, 40}));
 }

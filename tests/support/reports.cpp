@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/memory.h"
+#include "base/memory.h"
 
 static ReportCatcher *catcher;
 
@@ -19,13 +19,13 @@ static void CatchReport(ErrorCode code, unsigned messageId)
 
 ReportCatcher::ReportCatcher()
 {
-    previous = SetReportHook(CatchReport);
+    previous = ReportHookSet(CatchReport);
     catcher = this;
 }
 
 ReportCatcher::~ReportCatcher()
 {
-    SetReportHook(previous);
+    ReportHookSet(previous);
     catcher = nullptr;
 }
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/error.h"
+#include "base/error.h"
 
 // While alive, reports go here instead of message boxes.
 struct ReportCatcher {

@@ -19,11 +19,11 @@ TEST_F(Buttons, TogglesStepWhenReleasedOverTheButton)
     Press(transparent, 320, 20, 0, 15); // released below the button
     EXPECT_EQ(0, preferences.selectTransparent);
     EXPECT_FALSE(Marked(320, 20));
-    EXPECT_EQ(MakePlacing(cursorHand, 105, 107), PlacingAt(transparent, 320, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 105, 107), PlacingAt(transparent, 320, 20));
     Click(transparent);
     EXPECT_EQ(1, preferences.selectTransparent);
     EXPECT_TRUE(Marked(320, 20));
-    EXPECT_EQ(MakePlacing(cursorHand, 105, 106), PlacingAt(transparent, 320, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 105, 106), PlacingAt(transparent, 320, 20));
 
     std::vector<int> squishes; // from free
     for (int i = 0; i < 3; ++i) {
@@ -31,26 +31,26 @@ TEST_F(Buttons, TogglesStepWhenReleasedOverTheButton)
         squishes.push_back(preferences.pictureSquish);
     }
     EXPECT_EQ((std::vector<int>{0, 1, 2}), squishes);
-    EXPECT_EQ(MakePlacing(cursorHand, 120, 123), PlacingAt(squish, 350, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 120, 123), PlacingAt(squish, 350, 20));
 
     Click(compounds);
     EXPECT_EQ(0, preferences.compounds);
-    EXPECT_EQ(MakePlacing(cursorHand, 128, 130), PlacingAt(compounds, 390, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 128, 130), PlacingAt(compounds, 390, 20));
 }
 
 TEST_F(Buttons, CharacterButtonTogglesOnlyAFlag)
 {
     ToolButton *pencil = Add(buttonCharacter, &preferences.pencilAuto);
     ToolButton *bucket = Add(buttonCharacter, nullptr);
-    EXPECT_EQ(MakePlacing(cursorHand, 108, 110), PlacingAt(pencil, 320, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 108, 110), PlacingAt(pencil, 320, 20));
     Click(pencil);
     EXPECT_EQ(1, preferences.pencilAuto);
-    EXPECT_EQ(MakePlacing(cursorHand, 108, 109), PlacingAt(pencil, 320, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 108, 109), PlacingAt(pencil, 320, 20));
 
     const Preferences before = preferences;
     Click(bucket);
     EXPECT_EQ(0, std::memcmp(&before, &preferences, sizeof before));
-    EXPECT_EQ(MakePlacing(cursorHand, 108, 111), PlacingAt(bucket, 350, 20));
+    EXPECT_EQ(PlacingMake(cursorHand, 108, 111), PlacingAt(bucket, 350, 20));
 }
 
 TEST_F(Buttons, CharacterKeyTakesOnlyAllowedCharacters)

@@ -29,7 +29,7 @@ TEST_F(Buttons, JustificationStepsEverySixteenPixels)
         Press(test.button, test.button->left + 16, 20, test.dx);
         EXPECT_EQ(test.expected, test.setting) << test.start << " " << test.dx;
     }
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 112, 113), PlacingAt(big, 350, 34));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 112, 113), PlacingAt(big, 350, 34));
 }
 
 TEST_F(Buttons, BigTextFontZones)
@@ -40,9 +40,9 @@ TEST_F(Buttons, BigTextFontZones)
     fontData = fonts;
     numFonts = 3;
     ToolButton *font = Add(buttonBigTextFont, nullptr); // 315 to 411, halves meet at 363
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 114, 115), PlacingAt(font, 400, 18));
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 116, 117), PlacingAt(font, 362, 19));
-    EXPECT_EQ(MakePlacing(cursorMove, 118, 119), PlacingAt(font, 363, 19));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 114, 115), PlacingAt(font, 400, 18));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 116, 117), PlacingAt(font, 362, 19));
+    EXPECT_EQ(PlacingMake(cursorMove, 118, 119), PlacingAt(font, 363, 19));
 
     struct NameCase {
         const char *start;
@@ -93,8 +93,8 @@ TEST_F(Buttons, ShapeSizeAndRuleModeDrags)
     EXPECT_EQ(0xC00C, preferences.pencilParam);
     Press(pencil, 350, 20, -7, 17);
     EXPECT_EQ(0x800C, preferences.pencilParam);
-    EXPECT_EQ(MakePlacing(cursorSizeWE, 126, 127), PlacingAt(draw, 320, 20));
-    EXPECT_EQ(MakePlacing(cursorMove, 124, 125), PlacingAt(pencil, 350, 20));
+    EXPECT_EQ(PlacingMake(cursorSizeWE, 126, 127), PlacingAt(draw, 320, 20));
+    EXPECT_EQ(PlacingMake(cursorMove, 124, 125), PlacingAt(pencil, 350, 20));
 
     preferences.horiRuleMode = 0;
     preferences.vertRuleMode = 1;
@@ -104,5 +104,5 @@ TEST_F(Buttons, ShapeSizeAndRuleModeDrags)
     Press(rules, 390, 30, -9, -24);
     EXPECT_EQ(2, preferences.horiRuleMode);
     EXPECT_EQ(0, preferences.vertRuleMode);
-    EXPECT_EQ(MakePlacing(cursorMove, 131, 132), PlacingAt(rules, 390, 20));
+    EXPECT_EQ(PlacingMake(cursorMove, 131, 132), PlacingAt(rules, 390, 20));
 }

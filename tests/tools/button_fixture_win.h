@@ -2,7 +2,7 @@
 // so that a press follows the pointer exactly once, from where it was put.
 #pragma once
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tests/tools/tool_window_win.h"
 
 class Buttons : public ToolWindow {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/memory.h"
-#include "app/preferences.h"
+#include "base/memory.h"
+#include "base/preferences.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tests/tools/shape_test_support.h"
 
 // Pixels written as rows of text, '#' drawn, stored top row first.

@@ -19,9 +19,9 @@ TEST_F(PencilWindow, StrokesByToolAndShift)
     EXPECT_EQ(page, PageRows(document.last.back)); // one undo step
     EXPECT_FALSE(document.now.floating);
     Drag([](Document *document, POINTS) { shown = PencilPlacing(document, {}); }, 2, 1, 2, 1, {VK_SHIFT});
-    EXPECT_EQ(MakePlacing(cursorRubber, 11, 210), shown);
+    EXPECT_EQ(PlacingMake(cursorRubber, 11, 210), shown);
     Drag([](Document *document, POINTS) { shown = RubberPlacing(document, {}); }, 2, 1, 2, 1, {VK_SHIFT});
-    EXPECT_EQ(MakePlacing(cursorPencil, 9, 209), shown);
+    EXPECT_EQ(PlacingMake(cursorPencil, 9, 209), shown);
 
     Drag(RubberMouse, 1, 1, 1, 5); // below the page: its last row
     EXPECT_EQ((Rows{"xxxxxx", "xx xxx", "x xxxx"}), PageRows(document.now.back));

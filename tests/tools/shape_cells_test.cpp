@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/memory.h"
+#include "base/memory.h"
 #include "tests/support/reports.h"
 #include "tests/tools/shape_test_support.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/preferences.h"
+#include "base/preferences.h"
 #include "tests/tools/shape_test_support.h"
 #include "tests/tools/tool_window_win.h"
 

@@ -11,14 +11,14 @@ TEST_F(ToolWindow, PlacingByArea)
 {
     ASSERT_EQ(0u, ToolButtonInit(&document, buttonCharacter, nullptr));   // 315 to 347
     ASSERT_EQ(0u, ToolButtonInit(&document, buttonBigTextFont, nullptr)); // 348 to 444
-    const Placing none = 0, sendEmail = MakePlacing(cursorHand, 22, 23), activeHelp = MakePlacing(cursorArrow, 24, 25);
+    const Placing none = 0, sendEmail = PlacingMake(cursorHand, 22, 23), activeHelp = PlacingMake(cursorArrow, 24, 25);
     const int start = document.buttonStart;
     struct Case {
         int x, y;
         Placing placing;
     } cases[] = {
-        {3, 3, MakePlacing(cursorHand, 1, 2)}, {307, 34, MakePlacing(cursorHand, 19, 20)},
-        {320, 35, MakePlacing(cursorHand, 108, 111)}, // still the option button
+        {3, 3, PlacingMake(cursorHand, 1, 2)}, {307, 34, PlacingMake(cursorHand, 19, 20)},
+        {320, 35, PlacingMake(cursorHand, 108, 111)}, // still the option button
         {320, 36, activeHelp},      {20, 56, activeHelp},      {500, 20, none},
         {start, 20, none},          {start + 1, 20, sendEmail}, {testWidth - 1, 35, sendEmail},
         {testWidth - 1, 36, activeHelp},

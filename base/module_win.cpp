@@ -1,0 +1,17 @@
+#include "base/module_win.h"
+
+// Set again by WinMain; tests, which have no WinMain of ours, keep this.
+HINSTANCE theInstance = GetModuleHandleA(nullptr);
+
+void WindowClassRegister(const char *name, WNDPROC procedure, const char *menu)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = theInstance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageA(theInstance, MAKEINTRESOURCEA(64), IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = menu;
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+}

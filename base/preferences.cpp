@@ -1,0 +1,74 @@
+#include "base/preferences.h"
+
+#include <algorithm>
+#include <cstring>
+
+const char defaultAChars[] = " `'~!:;=*&%j3$S84UAR#@HNM";
+const char defaultBChars[] = " .`'^\"-!~=?+j%3$95&8SDX#NB@";
+
+Preferences PreferencesDefaults()
+{
+    Preferences prefs;
+    std::memset(&prefs, 0, sizeof prefs);
+    prefs.preferencesVersion = preferencesCurrentVersion;
+    prefs.rulerColor = 0x00FFFFC0;
+    prefs.backColor = 0x00FFFFFF;
+    prefs.foreColor = 0x00000000;
+    prefs.displaySize = 9;
+    prefs.bigTextSize = 12;
+    prefs.defaultWidth = 74;
+    prefs.defaultHeight = 24;
+    prefs.pencilParam = 0xC001;
+    prefs.rubberParam = 0x8001;
+    prefs.drawParam = 1;
+    prefs.tipNumber = 1;
+    prefs.toolCharacter = '*';
+    prefs.bigTextAuto = 1;
+    prefs.circleAuto = 1;
+    prefs.lineAuto = 1;
+    prefs.rectangleAuto = 1;
+    prefs.pictureSquish = 2;
+    prefs.compounds = 1;
+    prefs.horiRuleMode = 3;
+    prefs.vertRuleMode = 2;
+    std::strcpy(prefs.displayFont, "Courier New");
+    std::strcpy(prefs.bigTextFont, "Arial");
+    std::strcpy(prefs.messagePrefix, "Please view in a fixed-width font such as Courier.");
+    std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
+    return prefs;
+}
+
+Preferences preferences = PreferencesDefaults();
+
+template <class T> static void Clamp(T &value, int low, int high)
+{
+    value = static_cast<T>(std::clamp<int>(value, low, high));
+}
+
+void PreferencesCorrect(Preferences &prefs)
+{
+    Clamp(prefs.defaultWidth, 0, 500);
+    Clamp(prefs.defaultHeight, 0, 16000);
+    Clamp(prefs.displaySize, 6, 14);
+    Clamp(prefs.textJustification, 0, 3);
+    Clamp(prefs.bigTextJustification, 0, 2);
+    Clamp(prefs.bigTextSize, 4, 127);
+    // The pen settings keep their shape bits (15, 14) and size (0-3); bit 15 is always set.
+    prefs.pencilParam = (prefs.pencilParam | 0x8000) & 0xC00F;
+    prefs.rubberParam = (prefs.rubberParam | 0x8000) & 0xC00F;
+    prefs.drawParam &= 0x000F;
+    // A stored record is outside input: settings that index tables are kept in
+    // range and strings are always terminated.
+    Clamp(prefs.pictureSquish, 0, 2);
+    Clamp(prefs.horiRuleMode, 0, 3);
+    Clamp(prefs.vertRuleMode, 0, 3);
+    Clamp(prefs.tipNumber, 1, 21);
+    prefs.displayFont[sizeof prefs.displayFont - 1] = 0;
+    prefs.bigTextFont[sizeof prefs.bigTextFont - 1] = 0;
+    prefs.messagePrefix[sizeof prefs.messagePrefix - 1] = 0;
+    prefs.grayscaleCharacters[sizeof prefs.grayscaleCharacters - 1] = 0;
+    if (!prefs.grayscaleCharacters[0])
+        std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
+    if (!prefs.toolCharacter)
+        prefs.toolCharacter = '*';
+}
