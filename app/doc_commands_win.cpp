@@ -63,12 +63,12 @@ ErrorCode DocumentCopy(Document *document, Clip &clip)
     return DocTextTool(document->now.tool) ? TextCopy(document, clip) : SelectCopy(document, clip);
 }
 
-// Key code 0 is Clear to the selecting tools.
+// Key code 0 is Clear to the selecting tools, and only while something
+// floats: the big text tool would take it for a drawing character.
 void DocumentClear(Document *document)
 {
-    int tool = document->now.tool;
-    if (DocSelectingTool(tool) && tools[tool].keyProc)
-        tools[tool].keyProc(document, keyClear);
+    if (DocumentCanCopy(document))
+        tools[document->now.tool].keyProc(document, keyClear);
 }
 
 bool DocumentTrack(const Document *, Clip &clip)

@@ -87,22 +87,23 @@ static void MsgRButtonDown(HWND window, POINT point)
     TrackPopupMenu(GetSubMenu(GetMenu(window), 1), TPM_RIGHTBUTTON, point.x, point.y, 0, window, nullptr);
 }
 
+// The page keys scroll whatever the tool; the arrows are the tool's.
 static void MsgKeyDown(Document *document, WPARAM key)
 {
-    const Tool &tool = DocTool(document);
-    if (!tool.keyProc)
-        return;
     int rows = document->textRows, scrollRow = document->scrollRow;
+    char arrow = 0;
     switch (LOBYTE(key)) {
     case VK_PRIOR: DocScroll(document, 0, -rows, 1); break;
     case VK_NEXT: DocScroll(document, 0, rows, 1); break;
     case VK_END: DocScroll(document, 0, document->now.back.height - scrollRow, 1); break;
     case VK_HOME: DocScroll(document, 0, -scrollRow, 1); break;
-    case VK_LEFT: tool.keyProc(document, keyLeft); break;
-    case VK_RIGHT: tool.keyProc(document, keyRight); break;
-    case VK_UP: tool.keyProc(document, keyUp); break;
-    case VK_DOWN: tool.keyProc(document, keyDown); break;
+    case VK_LEFT: arrow = keyLeft; break;
+    case VK_RIGHT: arrow = keyRight; break;
+    case VK_UP: arrow = keyUp; break;
+    case VK_DOWN: arrow = keyDown; break;
     }
+    if (arrow && DocTool(document).keyProc)
+        DocTool(document).keyProc(document, arrow);
 }
 
 static void MsgChar(Document *document, WPARAM character)

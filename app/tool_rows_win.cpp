@@ -1,5 +1,6 @@
 #include "app/tool_rows_win.h"
 
+#include "selection/big_text_tool_win.h"
 #include "selection/select_tool_win.h"
 #include "selection/selection_win.h"
 #include "selection/text_tool_win.h"
@@ -8,11 +9,11 @@
 #include "tools/pencil_tool_win.h"
 #include "tools/shape_tools_win.h"
 
-// Procedures not yet written are null; callers skip them.
+// A tool without a procedure has null in its place; callers skip it.
 const Tool toolRows[toolCount] = {
     {3, 128, 1, 2, SelectTemp, SelectIdle, SelectKey, SelectMouse, SelectActive, SelectButtons, SelectRecalc, SelectPlacing}, // select
     {39, 130, 5, 6, SelectTemp, SelectIdle, TextKey, TextMouse, TextActive, TextButtons, TextRecalc, TextPlacing}, // text
-    {72, 131, 7, 8, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},    // big text
+    {72, 131, 7, 8, SelectTemp, SelectIdle, BigTextKey, TextMouse, TextActive, BigTextButtons, BigTextRecalc, TextPlacing}, // big text
     {108, 132, 9, 10, nullptr, nullptr, PencilKey, PencilMouse, nullptr, PencilButtons, nullptr, PencilPlacing}, // pencil
     {141, 133, 11, 12, nullptr, nullptr, RubberKey, RubberMouse, nullptr, RubberButtons, nullptr, RubberPlacing}, // rubber
     {174, 134, 13, 14, nullptr, nullptr, BucketKey, BucketMouse, nullptr, BucketButtons, nullptr, BucketPlacing}, // bucket

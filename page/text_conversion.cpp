@@ -65,31 +65,40 @@ void PagePointerDims(const unsigned char *textPointer, std::size_t dataSize, int
     height = lines + 1;
 }
 
-// Records in `ends` where each line of the text wrapped at `width` ends, at
-// most `limit` of them; returns how many were recorded.
-static std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width, std::size_t *ends,
-                                std::size_t limit)
+std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width, const std::int32_t *advance,
+                         std::size_t *ends, std::size_t limit)
 {
-    std::size_t count = 0;
-    int lineLength = 0, wordLength = 0;
+    std::size_t count = 0, wordChars = 0;
+    // A run of spaces never ends a line, so widths are summed in 64 bits.
+    std::int64_t linePixels = 0, wordPixels = 0;
     for (std::size_t i = 0; i < size && count < limit; ++i) {
+        std::int32_t pixels = advance ? advance[text[i]] : 1;
         if (text[i] == '\r') {
             i = TextLineEndLast(text, size, i);
             ends[count++] = i + 1;
-            lineLength = wordLength = 0;
+            linePixels = wordPixels = 0;
+            wordChars = 0;
         } else if (text[i] == ' ') {
             // Spaces never start a line; they are trimmed from its end instead.
-            ++lineLength;
-            wordLength = 0;
+            linePixels += pixels;
+            wordPixels = 0;
+            wordChars = 0;
         } else {
-            if (lineLength >= width) {
-                if (wordLength >= width)
-                    wordLength = 0;
-                ends[count++] = i - wordLength;
-                lineLength = wordLength;
+            if (linePixels + pixels > width) {
+                // A word too wide for a line is cut where it stands; a
+                // character alone wider than the line stays on it.
+                if (wordPixels + pixels > width) {
+                    wordPixels = 0;
+                    wordChars = 0;
+                }
+                if (linePixels) {
+                    ends[count++] = i - wordChars;
+                    linePixels = wordPixels;
+                }
             }
-            ++lineLength;
-            ++wordLength;
+            linePixels += pixels;
+            wordPixels += pixels;
+            ++wordChars;
         }
     }
     if (count < limit)
@@ -100,6 +109,19 @@ static std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int
 static bool TextIsLineEnd(unsigned char c)
 {
     return c == '\r' || c == '\n';
+}
+
+std::size_t TextLineTrim(const unsigned char *line, std::size_t length, bool &lineEnd)
+{
+    lineEnd = false;
+    for (; length > 0 && (line[length - 1] == ' ' || TextIsLineEnd(line[length - 1])); --length)
+        lineEnd |= TextIsLineEnd(line[length - 1]);
+    return length;
+}
+
+int TextLineStart(Justification justify, int width, int length)
+{
+    return justify == justCentre ? (width - length) / 2 : justify == justRight ? width - length : 0;
 }
 
 // Spreads a line over `width` cells by widening its gaps, later gaps first
@@ -120,16 +142,13 @@ static void TextJustifyRow(unsigned char *row, const unsigned char *line, int le
 static void TextPutLine(unsigned char *row, int width, const unsigned char *line, std::size_t size,
                         Justification justify, bool lastLine)
 {
-    int length = static_cast<int>(std::min<std::size_t>(size, width));
-    bool paragraphEnd = lastLine;
-    for (; length > 0 && (line[length - 1] == ' ' || TextIsLineEnd(line[length - 1])); --length)
-        paragraphEnd |= TextIsLineEnd(line[length - 1]);
-    if (justify == justJustify && !paragraphEnd) {
+    bool lineEnd;
+    int length = static_cast<int>(TextLineTrim(line, std::min<std::size_t>(size, width), lineEnd));
+    if (justify == justJustify && !lineEnd && !lastLine) {
         TextJustifyRow(row, line, length, width);
         return;
     }
-    int col = justify == justCentre ? (width - length) / 2 : justify == justRight ? width - length : 0;
-    std::memcpy(row + col, line, length);
+    std::memcpy(row + TextLineStart(justify, width, length), line, length);
 }
 
 ErrorCode TextToPage(Page &page, int width, int height, Justification justify, const unsigned char *textPtr,
@@ -143,7 +162,7 @@ ErrorCode TextToPage(Page &page, int width, int height, Justification justify, c
     auto *ends = static_cast<std::size_t *>(Allocate(error, limit * sizeof(std::size_t)));
     if (error)
         return error;
-    std::size_t lines = TextLineEnds(textPtr, textSize, width, ends, limit);
+    std::size_t lines = TextLineEnds(textPtr, textSize, width, nullptr, ends, limit);
     Page made;
     error = PageNew(made, width, static_cast<int>(lines));
     if (!error) {

@@ -18,6 +18,18 @@ void TextTranslate(unsigned char *textPtr, std::size_t textSize);
 // Measures text wrapped at `width`: returns the widest line in `width` and
 // the number of lines in `height`.
 void PagePointerDims(const unsigned char *textPointer, std::size_t dataSize, int &width, int &height);
+// Records in `ends` where each line of the text wrapped at `width` ends (the
+// next line's start), at most `limit` of them; returns how many. Each byte is
+// as wide as `advance` says, or 1 wide without it. `limit` = `size` + 1 always
+// has room for every line.
+std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width, const std::int32_t *advance,
+                         std::size_t *ends, std::size_t limit);
+// The length of a line without its trailing spaces, CRs and LFs; `lineEnd`
+// tells whether a CR or LF was among them.
+std::size_t TextLineTrim(const unsigned char *line, std::size_t length, bool &lineEnd);
+// The first column of a line `length` wide justified in `width` (justified
+// lines start at 0); negative when the line is the wider.
+int TextLineStart(Justification justify, int width, int length);
 // Creates `page`, `width` columns wide, holding the text wrapped and
 // justified; `height` is the most rows to make, 0 for no limit.
 ErrorCode TextToPage(Page &page, int width, int height, Justification justify, const unsigned char *textPtr,

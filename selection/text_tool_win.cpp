@@ -146,12 +146,16 @@ void TextRecalc(Document *document, std::int16_t width, std::int16_t)
         return;
     now.transparency = preferences.selectTransparent ? nullTransparent : opaque;
     Page page;
-    if (TextToPage(page, width, 0, static_cast<Justification>(preferences.textJustification),
-                   static_cast<const unsigned char *>(now.handle), now.used))
-        return;
+    if (!TextToPage(page, width, 0, static_cast<Justification>(preferences.textJustification),
+                    static_cast<const unsigned char *>(now.handle), now.used))
+        TextFrontReplace(document, page);
+}
+
+void TextFrontReplace(Document *document, const Page &page)
+{
     DocInvalFrontRect(*document);
-    PageKill(now.front);
-    now.front = page;
+    PageKill(document->now.front);
+    document->now.front = page;
     DocInvalFrontRect(*document);
 }
 

@@ -18,6 +18,9 @@ void TextActive(Document *document, int activated);
 void TextButtons(Document *document, int activated);
 // Wraps the text afresh at `width` columns; `height` is not used.
 void TextRecalc(Document *document, std::int16_t width, std::int16_t height);
+// The floating text's page becomes `page`, the old one's area and the new
+// one's marked for repainting.
+void TextFrontReplace(Document *document, const Page &page);
 Placing TextPlacing(Document *document, POINT localPoint);
 // Puts the text as typed on the clipboard, then the rectangle as a page.
 ErrorCode TextCopy(Document *document, Clip &clip);

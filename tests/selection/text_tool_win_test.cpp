@@ -2,85 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/doc_commands_win.h"
-#include "base/preferences.h"
-#include "selection/selection_win.h"
-#include "tests/page/page_test_support.h"
-#include "tests/selection/window_document_win.h"
-#include "tests/support/font_cell.h"
+#include "tests/selection/text_window_win.h"
 #include "tests/support/reports.h"
 #include "tools/button_classes_win.h"
-#include "tools/tool_bar_win.h"
 
-// A window showing a 20 x 3 page in cells of 8 x 16 pixels, the text tool
-// just made current and nothing floating. The mouse button is up, so every
-// drag makes one pass, ending where the pointer was put.
-class TextTool : public testing::Test {
+// A 20 x 3 page, the text tool just made current.
+class TextTool : public TextWindow {
 protected:
     void SetUp() override
     {
-        preferences = PreferencesDefaults();
-        WindowDocumentOpen(document, "TextToolTest", 400, 240,
-                           {"ab.. ...cd..........", "....................", "xxxxxxxxxxxxxxxxxxxx"});
-        ToolSelect(&document, toolText);
-        ASSERT_EQ(0u, DocStateCopy(document.now, document.last));
-        theDocument = &document;
-    }
-    void TearDown() override
-    {
-        SelectTemp(&document, 1, nullptr);
-        ToolButtonsKill(&document);
-        WindowDocumentClose(document);
-        theDocument = nullptr;
-        preferences = PreferencesDefaults();
+        Open("TextToolTest", 400, 240, {"ab.. ...cd..........", "....................", "xxxxxxxxxxxxxxxxxxxx"},
+             toolText);
     }
 
-    static POINTS Middle(int col, int row) { return {SHORT(col * 8 + 4), SHORT(row * 16 + 8)}; }
-    void Pointer(int col, int row)
-    {
-        POINT screen = {col * 8 + 4, row * 16 + 8};
-        ClientToScreen(document.window, &screen);
-        SetCursorPos(screen.x, screen.y);
-    }
-    void Click(int col, int row)
-    {
-        Pointer(col, row);
-        TextMouse(&document, Middle(col, row));
-    }
-    void Type(const std::string &keys)
-    {
-        for (char key : keys)
-            TextKey(&document, key);
-    }
-    void Paste(const std::string &text)
-    {
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size());
-        std::memcpy(GlobalLock(block), text.data(), text.size());
-        GlobalUnlock(block);
-        TextReceive(&document, block, static_cast<std::uint32_t>(text.size()));
-        GlobalFree(block);
-    }
-    std::string Text()
-    {
-        const DocState &now = document.now;
-        return now.handle ? std::string(static_cast<const char *>(now.handle), now.used) : "";
-    }
-    // floating, floatCol, floatRow, front width and height.
-    std::string Where()
-    {
-        const DocState &now = document.now;
-        char where[40] = "0";
-        if (now.floating)
-            std::snprintf(where, sizeof where, "1 %d %d %d %d", now.floatCol, now.floatRow, now.front.width,
-                          now.front.height);
-        return where;
-    }
     std::vector<std::string> Now()
     {
         return {PageBytes(document.now.back), document.now.floating ? PageBytes(document.now.front) : "", Where(),
@@ -116,9 +55,6 @@ protected:
             return done ? ErrorCode{0} : errorNoMemory;
         });
     }
-
-    FontCell font{8, 16};
-    Document document = {};
 };
 
 TEST_F(TextTool, ClickTypeReturnBackspaceAndSwitchAway)
