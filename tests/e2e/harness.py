@@ -169,6 +169,11 @@ class Glyphwright:
     def clipboard(self):
         return wine(PROBE, "clipboard").stdout
 
+    @staticmethod
+    def put_clipboard(data):
+        """Puts the bytes on the clipboard as text, as another program's Copy would."""
+        wine(PROBE, "put", data.hex(), check=True)
+
     def running(self):
         return self.process.poll() is None
 

@@ -3,13 +3,16 @@
 // what the clipboard holds) and prepares the registry before a start.
 //   probe client TITLE    prints "x y width height" of the client area on screen
 //   probe clipboard       prints the clipboard's text
+//   probe put HEX         puts the bytes written in hexadecimal on the clipboard as text
 //   probe associate EXE   registers .glw files as the program would, for EXE
 //   probe font            prints the cell width and height of the default display font
 //   probe text TITLE      prints the texts of the window's controls, one a line (a message box's message)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "tests/support/association_win.h"
 
@@ -57,6 +60,30 @@ static int ProbeClipboard()
     return text ? 0 : 1;
 }
 
+// The clipboard keeps its own copy of the text once this program has ended.
+static int ProbePut(const char *hex)
+{
+    std::size_t size = std::strlen(hex) / 2;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size + 1);
+    if (!block)
+        return 1;
+    auto *text = static_cast<char *>(GlobalLock(block));
+    for (std::size_t i = 0; i < size; ++i)
+        text[i] = static_cast<char>(std::strtoul(std::string(hex + 2 * i, 2).c_str(), nullptr, 16));
+    text[size] = 0;
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return 1;
+    }
+    EmptyClipboard();
+    bool put = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!put)
+        GlobalFree(block);
+    return put ? 0 : 1;
+}
+
 static BOOL CALLBACK ProbeControlText(HWND control, LPARAM)
 {
     char text[1024];
@@ -82,10 +109,12 @@ int main(int argc, char **argv)
         return ProbeFont();
     if (argc == 2 && !std::strcmp(argv[1], "clipboard"))
         return ProbeClipboard();
+    if (argc == 3 && !std::strcmp(argv[1], "put"))
+        return ProbePut(argv[2]);
     if (argc == 3 && !std::strcmp(argv[1], "text"))
         return ProbeText(argv[2]);
     if (argc == 3 && !std::strcmp(argv[1], "associate"))
         return AssociateDocuments(argv[2]) ? 0 : 1;
-    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | text TITLE | associate EXE\n");
+    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | put HEX | text TITLE | associate EXE\n");
     return 2;
 }
