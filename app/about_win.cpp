@@ -92,7 +92,7 @@ static bool AboutCommand(HWND window, int identifier)
 {
     switch (identifier) {
     case aboutHelp:
-        WinHelpA(nullptr, "Glyphwright Help", HELP_FINDER, 0);
+        OpenHelp();
         AboutClose(window);
         return true;
     case aboutOK: AboutClose(window); return true;

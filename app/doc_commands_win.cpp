@@ -73,7 +73,7 @@ void DocumentClear(Document *document)
 
 bool DocumentTrack(const Document *, Clip &clip)
 {
-    const UINT formats[] = {CF_TEXT, CF_DIB, CF_ENHMETAFILE, pageClipFormat};
+    const UINT formats[] = {CF_TEXT, CF_DIB, pngClipFormat, CF_ENHMETAFILE, pageClipFormat};
     for (UINT format : formats)
         if (ClipHas(clip, format))
             return true;
@@ -122,6 +122,8 @@ static void DocReceiveText(Document *document, Clip &clip)
 
 // The first rule that applies decides: a copied selection, on the clipboard
 // both as text and as a page, thus comes back as a page to all but the text tools.
+// A PNG picture counts as a bitmap: browsers offer both, and Wine offers only
+// PNG for the pictures of X programs.
 void DocumentReceive(Document *document, Clip &clip)
 {
     bool text = ClipHas(clip, CF_TEXT);
@@ -131,7 +133,7 @@ void DocumentReceive(Document *document, Clip &clip)
         DocReceiveText(document, clip);
         return;
     }
-    for (UINT format : {static_cast<UINT>(CF_DIB), static_cast<UINT>(CF_ENHMETAFILE), pageClipFormat}) {
+    for (UINT format : {static_cast<UINT>(CF_DIB), pngClipFormat, static_cast<UINT>(CF_ENHMETAFILE), pageClipFormat}) {
         if (!ClipHas(clip, format))
             continue;
         ErrorCode error;

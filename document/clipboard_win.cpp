@@ -7,6 +7,7 @@
 #include "page/text_conversion.h"
 
 UINT pageClipFormat;
+UINT pngClipFormat;
 
 // The clipboard is opened with no owner: the blocks handed over need no one
 // to render them later.
@@ -18,7 +19,8 @@ static ErrorCode ClipOpen()
 ErrorCode InitClipFormats()
 {
     pageClipFormat = RegisterClipboardFormatA("Glyphwright Page");
-    return pageClipFormat ? 0 : TestZeroError(nullptr);
+    pngClipFormat = RegisterClipboardFormatA("PNG");
+    return pageClipFormat && pngClipFormat ? 0 : TestZeroError(nullptr);
 }
 
 void ClipInitBoard(Clip &clip)

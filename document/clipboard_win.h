@@ -11,12 +11,14 @@
 
 // The number the system gave the page form at start-up.
 extern UINT pageClipFormat;
+// The number of the "PNG" format in which other programs offer pictures.
+extern UINT pngClipFormat;
 
 // One clipboard transaction's context; it holds nothing, but the calls that
 // belong together take the same one.
 struct Clip {};
 
-// Registers the page form; start-up ends if this fails.
+// Registers the page and PNG forms; start-up ends if this fails.
 ErrorCode InitClipFormats();
 void ClipInitBoard(Clip &clip);
 // Empties the clipboard.
