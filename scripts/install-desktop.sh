@@ -42,17 +42,7 @@ for size in "${sizes[@]}"; do
     install -D -m 644 "$build/resources/glyphwright-$size.png" "$data/icons/hicolor/${size}x$size/apps/glyphwright.png"
 done
 
-cat >"$mime" <<'XML'
-<?xml version="1.0" encoding="UTF-8"?>
-<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
-  <mime-type type="application/x-glyphwright">
-    <comment>Glyphwright File</comment>
-    <sub-class-of type="text/plain"/>
-    <icon name="glyphwright"/>
-    <glob pattern="*.glw"/>
-  </mime-type>
-</mime-info>
-XML
+cp "$root/installer/glyphwright-mime.xml" "$mime"
 
 # In the entry's Exec line a path is quoted, with \ " ` $ escaped and % doubled.
 quote() {
