@@ -113,3 +113,29 @@ TEST_F(DocSafety, APageLeftEmptyByAFailedFillIsUntitled)
     });
     EXPECT_GT(emptyPages, 0);
 }
+
+TEST_F(DocSafety, TheSessionsEndAsksAsACloseWouldAndKeepsThePreferences)
+{
+    Document *document = Open("same.txt", "ab");
+    ASSERT_NE(nullptr, document);
+    struct Case {
+        int button;
+        LRESULT mayEnd;
+        const char *saved;
+    } cases[] = {{IDCANCEL, FALSE, "ab"}, {IDNO, TRUE, "ab"}, {IDYES, TRUE, "xb\r\n"}};
+    for (const Case &test : cases) {
+        document->now.back.data[0] = 'x';
+        document->windowDirty = 1;
+        auto answer = AnswerNextMessageBox(test.button);
+        EXPECT_EQ(test.mayEnd, SendMessageA(theWindow, WM_QUERYENDSESSION, 0, 0)) << test.button;
+        EXPECT_EQ("Save Changes to Document?", answer.get().text);
+        EXPECT_EQ(test.saved, Read("same.txt")) << test.button;
+    }
+    EXPECT_TRUE(SendMessageA(theWindow, WM_QUERYENDSESSION, 0, 0)) << "saved: nothing to ask";
+
+    preferences.tipNumber = 7;
+    SendMessageA(theWindow, WM_ENDSESSION, TRUE, 0);
+    preferences = PreferencesDefaults();
+    ASSERT_EQ(0u, LoadPreferences());
+    EXPECT_EQ(7, preferences.tipNumber);
+}
