@@ -1,9 +1,17 @@
-"""A drawing is never lost: reopening a changed file, a file too long to hold."""
+"""A drawing is never lost: reopening a changed file, a file too long to hold, shortcuts while the About
+window shows."""
+import os
+import time
 import unittest
 
-from harness import PageFileCase, answer_box, wait_for, wait_window, windows_path, xdotool
+from harness import (ABOUT, PageFileCase, answer_box, focus_on, wait_for, wait_window,
+                     windows_path, xdotool)
 
 PENCIL = 108  # left edge of the tool button
+
+
+def visible_windows():
+    return set(xdotool("search", "--onlyvisible", "--name", ".").split())
 
 
 class Safety(PageFileCase):
@@ -36,6 +44,27 @@ class Safety(PageFileCase):
         with open(path, "rb") as file:
             self.assertEqual(rows, file.read())
 
+    def test_shortcuts_while_the_about_window_shows_act_on_the_document(self):
+        self.file = self.path("about.txt")
+        with open(self.file, "wb") as file:
+            file.write(b"ab")
+        app = self.start(windows_path(self.file), keep_about=True)
+        about = wait_window(ABOUT)
+        focus_on(about)
+        before = visible_windows()
+        self.assertEqual(["ab"], self.saved_rows_from_about())
+        time.sleep(1)  # a browser or help window would show by now
+        self.assertLessEqual(visible_windows(), before, "nothing else opened")
+        self.assertTrue(app.running())
+        app.wait_title(r"about(\.txt)? - Glyphwright")
+
+    def saved_rows_from_about(self):
+        """Ctrl+S typed into the About window; the file's rows once it has been saved."""
+        before = os.stat(self.file).st_mtime_ns
+        xdotool("key", "--clearmodifiers", "ctrl+s")
+        wait_for(lambda: os.stat(self.file).st_mtime_ns != before, message="the file to be saved")
+        with open(self.file, "rb") as file:
+            return file.read().decode("latin-1").split("\r\n")[:-1]
 
 
 if __name__ == "__main__":
