@@ -8,11 +8,13 @@
 #include <sstream>
 #include <string>
 
+#include "app/doc_commands_win.h"
 #include "app/doc_files_win.h"
 #include "app/doc_window_win.h"
 #include "base/preferences.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
+#include "tools/tool_bar_win.h"
 
 // Files in a folder of their own, opened into the real window, which is shown
 // so that it keeps what is marked for repainting.
@@ -138,4 +140,19 @@ TEST_F(DocSafety, TheSessionsEndAsksAsACloseWouldAndKeepsThePreferences)
     preferences = PreferencesDefaults();
     ASSERT_EQ(0u, LoadPreferences());
     EXPECT_EQ(7, preferences.tipNumber);
+}
+
+TEST_F(DocSafety, UndoRepaintsTheButtonOfTheToolItBringsBack)
+{
+    Document *document = Open("same.txt", "ab");
+    ASSERT_NE(nullptr, document);
+    document->now.tool = toolPencil;
+    document->last.tool = toolLine;
+    UpdateWindow(theWindow);
+    DocumentUndo(document);
+    HRGN marked = CreateRectRgn(0, 0, 0, 0);
+    GetUpdateRgn(theWindow, marked, FALSE);
+    for (int tool : {toolPencil, toolLine})
+        EXPECT_TRUE(PtInRegion(marked, tools[tool].left + toolButtonWidth / 2, buttonTop + 1)) << tool;
+    DeleteObject(marked);
 }
