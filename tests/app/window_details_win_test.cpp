@@ -1,5 +1,5 @@
-// Details of the windows' look: the ruler font, the Preferences dialog's
-// display font, and the dialogs' texts fitting their boxes.
+// Details of the windows: the ruler font, the Preferences dialog's display
+// font, the dialogs' texts fitting their boxes, the About window's maker.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/about_win.h"
 #include "app/doc_draw_win.h"
 #include "app/doc_files_win.h"
 #include "app/doc_window_win.h"
@@ -14,6 +15,7 @@
 #include "base/preferences.h"
 #include "page/fonts_win.h"
 #include "tests/support/dialogs_win.h"
+#include "tests/support/reports.h"
 
 TEST(WindowDetails, RulerNumbersAreNinePixelsHighCharacters)
 {
@@ -89,4 +91,23 @@ TEST(WindowDetails, EveryDialogTextFitsItsBox)
         ReleaseDC(dialog, context);
         DestroyWindow(dialog);
     }
+}
+
+// The shell's command for web pages is pointed at a program that is not
+// there, so that each opening of the maker's page shows its message instead.
+TEST(WindowDetails, ADoubleClickOnTheMakerOpensItsPageOnce)
+{
+    const char command[] = "http\\shell\\open\\command";
+    char saved[512];
+    LONG size = sizeof saved;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueA(HKEY_CLASSES_ROOT, command, saved, &size));
+    const char nowhere[] = "\"C:\\nowhere\\browser.exe\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, command, REG_SZ, nowhere, sizeof nowhere);
+    ShowAboutDialog();
+    ReportCatcher reports;
+    SendMessageA(aboutWindow, WM_COMMAND, MAKEWPARAM(3, STN_CLICKED), 0);
+    SendMessageA(aboutWindow, WM_COMMAND, MAKEWPARAM(3, STN_DBLCLK), 0);
+    RegSetValueA(HKEY_CLASSES_ROOT, command, REG_SZ, saved, size);
+    DestroyWindow(aboutWindow);
+    EXPECT_EQ(1, reports.messages);
 }
