@@ -10,7 +10,8 @@
 #include "tools/tool_table_win.h"
 
 // The tool's marks and option buttons belong to the state: they are hidden
-// and removed (show false) before it is replaced, and made again after.
+// and removed (show false) before it is replaced, and made again after. The
+// state may bring back another tool, whose button is then the pressed one.
 static void DocToolShow(Document *document, bool show)
 {
     const Tool &tool = tools[document->now.tool];
@@ -18,6 +19,7 @@ static void DocToolShow(Document *document, bool show)
         tool.tempProc(document, show ? 0 : 1, nullptr);
     if (tool.buttonsProc)
         tool.buttonsProc(document, show ? 1 : 0);
+    ToolInvalButton(document, tool);
 }
 
 static void DocInvalState(Document *document)

@@ -138,6 +138,11 @@ static void PrefsInit(HWND dialog)
         SetDlgItemTextA(dialog, prefsHint, hint);
     newPrefs = preferences;
     ShowPreferencesItems(dialog);
+    // A display font that is no longer installed gives way to the first fixed
+    // one: OK would otherwise store no name, and the page would be painted in
+    // a proportional font.
+    if (SendDlgItemMessageA(dialog, prefsFontList, CB_GETCURSEL, 0, 0) == CB_ERR)
+        SendDlgItemMessageA(dialog, prefsFontList, CB_SETCURSEL, 0, 0);
 }
 
 // The chooser's custom colours start black and are not kept between uses.
@@ -201,8 +206,10 @@ static void PrefsOk(HWND dialog)
             MessageShow(fault.message, MB_OK | MB_ICONSTOP);
     if (faults)
         return;
-    // A drop-down list's text is its selection's, empty with none.
-    GetDlgItemTextA(dialog, prefsFontList, newPrefs.displayFont, sizeof newPrefs.displayFont);
+    // A drop-down list's text is its selection's; with no fixed font to
+    // choose from there is none, and the stored name stays.
+    if (SendDlgItemMessageA(dialog, prefsFontList, CB_GETCURSEL, 0, 0) != CB_ERR)
+        GetDlgItemTextA(dialog, prefsFontList, newPrefs.displayFont, sizeof newPrefs.displayFont);
     newPrefs.displaySize = static_cast<int>(SendDlgItemMessageA(dialog, prefsSizeList, CB_GETCURSEL, 0, 0)) +
                            prefsFirstSize;
     EndDialog(dialog, IDOK);

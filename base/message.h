@@ -12,6 +12,7 @@ enum MessageId : unsigned {
     messageLaterPreferences = 404,
     messageNoMapi = 405,
     messageFileMapping = 406,
+    messageFileCut = 407,
 };
 
 // The hint under the number fields of the dimension dialogs.

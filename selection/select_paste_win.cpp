@@ -226,6 +226,7 @@ void SelectReceive(Document *document, HANDLE theHandle, std::size_t dataSize, U
     // Half-made, it goes with what it holds; the failure was reported.
     if (error)
         DocFrontPageDrop(*document, true, false);
+    document->penStyle = penStyleHidden; // the new page's frame is not on the screen yet
     SelectTemp(document, 0, nullptr);
     SelectButtonsRefresh(document);
 }
