@@ -71,4 +71,5 @@ void PreferencesCorrect(Preferences &prefs)
         std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
     if (!prefs.toolCharacter)
         prefs.toolCharacter = '*';
+    prefs.emailWidthQuiet = prefs.emailWidthQuiet != 0;
 }
