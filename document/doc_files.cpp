@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 #include <cstring>
 
 #include "base/memory.h"
@@ -27,8 +26,7 @@ int DocFileWrapWidth(const char *file)
 }
 
 // An empty file measures no columns wide, but the tools need a cell to work
-// on. Too many rows are refused rather than cut: saving a cut text would
-// silently lose the rest of the file.
+// on.
 bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, int &width, int &height)
 {
     width = wrapWidth;
@@ -37,7 +35,7 @@ bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, 
     // The measure counts a space before a long word into the word, so it can
     // find fewer rows than the wrap makes; the rows past its count would be lost.
     std::size_t rows = std::max<std::size_t>(height, TextLineEnds(text, size, width, nullptr, nullptr, size + 1));
-    height = static_cast<int>(std::min<std::size_t>(rows, INT_MAX));
+    height = static_cast<int>(std::min<std::size_t>(rows, docFileMaxRows));
     return rows <= docFileMaxRows;
 }
 

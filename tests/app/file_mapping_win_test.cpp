@@ -13,7 +13,10 @@ namespace {
 
 // Each key's default value as stored, type and bytes; "" when there is none.
 typedef std::array<std::string, 4> Association;
-const char *const keys[4] = {".glw", "GLWfile", "GLWfile\\DefaultIcon", "GLWfile\\Shell\\open\\command"};
+// The current user's file types.
+const char *const keys[4] = {"Software\\Classes\\.glw", "Software\\Classes\\GLWfile",
+                             "Software\\Classes\\GLWfile\\DefaultIcon",
+                             "Software\\Classes\\GLWfile\\Shell\\open\\command"};
 
 Association Current()
 {
@@ -21,7 +24,7 @@ Association Current()
     for (int i = 0; i < 4; ++i) {
         char bytes[1024];
         DWORD type, size = sizeof bytes;
-        if (RegGetValueA(HKEY_CLASSES_ROOT, keys[i], nullptr, RRF_RT_ANY | RRF_NOEXPAND, &type, bytes, &size) ==
+        if (RegGetValueA(HKEY_CURRENT_USER, keys[i], nullptr, RRF_RT_ANY | RRF_NOEXPAND, &type, bytes, &size) ==
             ERROR_SUCCESS)
             association[i] = std::to_string(type) + ":" + std::string(bytes, size);
     }
@@ -34,9 +37,9 @@ void Set(const Association &association)
         const std::string &stored = association[i];
         std::size_t colon = stored.find(':');
         if (stored.empty())
-            RegDeleteKeyValueA(HKEY_CLASSES_ROOT, keys[i], nullptr);
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, keys[i], nullptr);
         else
-            RegSetKeyValueA(HKEY_CLASSES_ROOT, keys[i], nullptr, std::stoul(stored), stored.data() + colon + 1,
+            RegSetKeyValueA(HKEY_CURRENT_USER, keys[i], nullptr, std::stoul(stored), stored.data() + colon + 1,
                             stored.size() - colon - 1);
     }
 }

@@ -56,7 +56,7 @@ TEST(Preferences, CorrectionBringsStoredValuesIntoRange)
     EXPECT_EQ(0, prefs.bigTextJustification);
     EXPECT_EQ(0x0004, prefs.drawParam);
     EXPECT_EQ(0x8002, prefs.pencilParam);
-    EXPECT_EQ(0xC00F, prefs.rubberParam);
+    EXPECT_EQ(0xC00C, prefs.rubberParam); // the largest pen
     EXPECT_EQ(2, prefs.pictureSquish);
     EXPECT_EQ(0, prefs.horiRuleMode);
     EXPECT_EQ(31u, std::strlen(prefs.displayFont));

@@ -62,12 +62,15 @@ ABOUT = "About Glyphwright"  # the title of the window every start shows
 
 
 class Glyphwright:
-    """One running copy of the program. The About window that it shows at start is closed first, unless
-    `keep_about`."""
+    """One running copy of the program, started by `command` (by default the built program under Wine)
+    with `args` and the environment `env`; `associate` is the program file that .glw files are
+    registered for first, so that no question is asked (None leaves the registry alone). The About
+    window that it shows at start is closed first, unless `keep_about`."""
 
-    def __init__(self, *args, cwd=None, keep_about=False):
-        wine(PROBE, "associate", windows_path(EXE), check=True)
-        self.process = subprocess.Popen([WINE_RUN, EXE, *args], cwd=cwd,
+    def __init__(self, *args, cwd=None, keep_about=False, command=(WINE_RUN, EXE), associate=EXE, env=None):
+        if associate:
+            wine(PROBE, "associate", windows_path(associate), check=True)
+        self.process = subprocess.Popen([*command, *args], cwd=cwd, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.title = None
         self.window = None
@@ -192,8 +195,8 @@ class GlyphwrightCase(unittest.TestCase):
             self.app.kill()
         shutil.rmtree(self.folder, ignore_errors=True)
 
-    def start(self, *args, keep_about=False):
-        self.app = Glyphwright(*args, cwd=self.folder, keep_about=keep_about)
+    def start(self, *args, **options):
+        self.app = Glyphwright(*args, cwd=self.folder, **options)
         return self.app
 
     def path(self, name):
@@ -216,12 +219,12 @@ def window_texts(title):
 class PageFileCase(GlyphwrightCase):
     """A scenario on a text file of given rows, checked by saving it."""
 
-    def open_rows(self, name, rows):
+    def open_rows(self, name, rows, **options):
         """Opens a text file of `rows` (no line end after the last, so no extra row)."""
         self.file = self.path(name)
         with open(self.file, "wb") as file:
             file.write(b"\r\n".join(rows))
-        app = self.start(windows_path(self.file))
+        app = self.start(windows_path(self.file), **options)
         app.wait_title(re.escape(os.path.splitext(name)[0]) + r"(\.\w+)? - Glyphwright")
         self.cell_width, self.cell_height = app.cell()
         app.focus()

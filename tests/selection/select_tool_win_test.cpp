@@ -140,6 +140,16 @@ TEST_F(SelectTool, PicturesAreConvertedAndALyingBitmapRefused)
     SelectRecalc(&document, 3, 2);
     EXPECT_EQ((Rows{"zzz", "zzz"}), PageRows(now.front));
 
+    Bytes png = PngBlock(4, 2, 1, {255, 0, 0, 255, 0, 255, 255, 0}); // a PNG is kept and converted as a bitmap
+    preferences.pictureSquish = 0;
+    document.scrollCol = 0;
+    Receive(pngClipFormat, png.data(), png.size());
+    EXPECT_EQ(formatBitmap, now.format);
+    EXPECT_EQ((Rows{"azza", "zaaz"}), PageRows(now.front));
+    preferences.pictureSquish = 2;
+    SelectRecalc(&document, 8, 2);
+    EXPECT_EQ((Rows{"aazzzzaa", "zzaaaazz"}), PageRows(now.front));
+
     ReportCatcher reports;
     DibPut(dib, 8, -2000); // far more rows than the block holds
     Receive(CF_DIB, dib.data(), dib.size());
@@ -154,12 +164,14 @@ TEST_F(SelectTool, FailedPastesLeaveNothingHalfMade)
 {
     GrayLetters letters;
     Bytes dib = DibBlock({2, 1, 8, {0xFFFFFF, 0x000000}}, {0, 1});
+    Bytes png = PngBlock(2, 1, 1, {255, 0});
     const unsigned char page[] = {1, 0, 1, 0, 'x'};
     struct Case {
         UINT format;
         const void *data;
         std::size_t size;
-    } cases[] = {{CF_DIB, dib.data(), dib.size()}, {pageClipFormat, page, sizeof page}, {CF_TEXT, "a\tb", 3}};
+    } cases[] = {{CF_DIB, dib.data(), dib.size()}, {pngClipFormat, png.data(), png.size()},
+                 {pageClipFormat, page, sizeof page}, {CF_TEXT, "a\tb", 3}};
     for (const Case &test : cases) {
         for (long nth = 1;; ++nth) {
             ASSERT_LT(nth, 100) << "the paste never succeeded";
