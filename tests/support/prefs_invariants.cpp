@@ -19,10 +19,10 @@ static bool AllShow(const unsigned char *set)
     return true;
 }
 
-// A pen's size and shape bits, with its shape free to change (bit 15).
+// A pen's size (1 to 12 cells) and shape bits, with its shape free to change (bit 15).
 static bool PenHolds(unsigned param)
 {
-    return (param & 0x8000) && !(param & ~0xC00Fu);
+    return (param & 0x8000) && !(param & ~0xC00Fu) && In(param & 0xF, 1, 12);
 }
 
 #define PREFS_FIELD(field) #field, offsetof(Preferences, field), sizeof(Preferences::field)
@@ -35,7 +35,7 @@ static const PrefsInvariant invariants[] = {
     {PREFS_FIELD(textJustification), [](const Preferences &p) { return In(p.textJustification, 0, 3); }},
     {PREFS_FIELD(pencilParam), [](const Preferences &p) { return PenHolds(p.pencilParam); }},
     {PREFS_FIELD(rubberParam), [](const Preferences &p) { return PenHolds(p.rubberParam); }},
-    {PREFS_FIELD(drawParam), [](const Preferences &p) { return !(p.drawParam & ~0x000Fu); }},
+    {PREFS_FIELD(drawParam), [](const Preferences &p) { return In(p.drawParam, 1, 12); }},
     {PREFS_FIELD(tipNumber), [](const Preferences &p) { return In(p.tipNumber, 1, 21); }},
     {PREFS_FIELD(bigTextJustification), [](const Preferences &p) { return In(p.bigTextJustification, 0, 2); }},
     {PREFS_FIELD(toolCharacter), [](const Preferences &p) { return Shows(p.toolCharacter); }},
@@ -47,7 +47,7 @@ static const PrefsInvariant invariants[] = {
     {PREFS_FIELD(messagePrefix), [](const Preferences &p) { return !p.messagePrefix[255]; }},
     {PREFS_FIELD(grayscaleCharacters),
      [](const Preferences &p) {
-         return p.grayscaleCharacters[0] && !p.grayscaleCharacters[255] && AllShow(p.grayscaleCharacters);
+         return p.grayscaleCharacters[0] && p.grayscaleCharacters[1] && !p.grayscaleCharacters[255] && AllShow(p.grayscaleCharacters);
      }},
 };
 
