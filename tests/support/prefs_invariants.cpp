@@ -28,6 +28,7 @@ static bool PenHolds(unsigned param)
 #define PREFS_FIELD(field) #field, offsetof(Preferences, field), sizeof(Preferences::field)
 
 static const PrefsInvariant invariants[] = {
+    {PREFS_FIELD(emailWidthQuiet), [](const Preferences &p) { return In(p.emailWidthQuiet, 0, 1); }},
     {PREFS_FIELD(displaySize), [](const Preferences &p) { return In(p.displaySize, 6, 14); }},
     {PREFS_FIELD(bigTextSize), [](const Preferences &p) { return In(p.bigTextSize, 4, 127); }},
     {PREFS_FIELD(defaultWidth), [](const Preferences &p) { return In(p.defaultWidth, 0, 500); }},
