@@ -1,28 +1,27 @@
 #!/usr/bin/env bash
-# Runs the fuzz targets one after another, each for 600 seconds or as many as
-# --seconds gives, from its seeds (tests/fuzz/corpus/NAME) and what earlier
-# runs found (build/fuzz/corpus/NAME). Runs the targets named, or all of
-# them; builds build/fuzz first unless --no-build. Prints each target's
-# executions and time; an input that breaks a target is kept in
-# build/fuzz/artifacts/NAME/, its log in build/fuzz/NAME.log, and the script
-# fails.
+# scripts/fuzz.sh [--no-build] [TARGET|all] [SECONDS]
+# Runs a fuzz target, or all of them one after another, each for SECONDS
+# (600 unless given) from its seeds (tests/fuzz/corpus/TARGET) and what
+# earlier runs found (build/fuzz/corpus/TARGET). Builds build/fuzz first
+# unless --no-build. Prints each target's executions and time; an input that
+# breaks a target is kept in build/fuzz/artifacts/TARGET/, its log in
+# build/fuzz/TARGET.log, and the script fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=600
 build=1
-targets=()
-while (($#)); do
-    case $1 in
-    --seconds) seconds=$2; shift 2 ;;
-    --no-build) build=0; shift ;;
-    *) targets+=("$1"); shift ;;
-    esac
-done
+if [[ ${1:-} == --no-build ]]; then
+    build=0
+    shift
+fi
+target=${1:-all}
+seconds=${2:-600}
 if ((build)); then
     "$root/scripts/install-deps.sh"
     "$root/scripts/build.sh" fuzz
 fi
-if ((${#targets[@]} == 0)); then
+targets=("$target")
+if [[ $target == all ]]; then
+    targets=()
     for seeds in "$root"/tests/fuzz/corpus/*/; do
         targets+=("$(basename "$seeds")")
     done

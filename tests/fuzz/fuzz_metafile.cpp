@@ -11,9 +11,9 @@ static void FuzzArea(const Page &page, std::int64_t width, std::int64_t height, 
     CellRect area;
     if (!PictureDrawArea(page, width, height, squishMode, area))
         return;
-    FuzzCheck(area.left >= 0 && area.top >= 0 && area.right <= page.width && area.bottom <= page.height,
-              "drawn inside the page");
-    FuzzCheck(area.left < area.right && area.top < area.bottom, "a cell at least");
+    FuzzCheck(area.left >= 0 && area.top >= 0 && area.right <= page.width && area.bottom <= page.height &&
+                  area.left < area.right && area.top < area.bottom,
+              "a cell at least, drawn inside the page");
     FuzzCheck(area.left == (page.width - (area.right - area.left)) / 2 &&
                   area.top == (page.height - (area.bottom - area.top)) / 2,
               "centred");
@@ -21,10 +21,8 @@ static void FuzzArea(const Page &page, std::int64_t width, std::int64_t height, 
         FuzzCheck(area.right - area.left <= width && area.bottom - area.top <= height, "never enlarged");
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void FuzzOne(FuzzedDataProvider &input)
 {
-    FuzzRun run;
-    FuzzedDataProvider input(data, size);
     int squishMode = input.ConsumeIntegralInRange(0, 3); // 3: any other value
     fontWidth = input.ConsumeIntegralInRange(0, 32);
     fontHeight = input.ConsumeIntegralInRange(0, 64);
@@ -35,17 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     std::int64_t width, height;
     ErrorCode error = MetafileBounds(header.data(), static_cast<std::uint32_t>(header.size()), width, height);
-    run.Reported(error, "MetafileBounds");
+    FuzzReported(error, "MetafileBounds");
     if (error)
-        return 0;
+        return;
     int pastedWidth, pastedHeight;
     if (PicturePasteSize(width, height, squishMode, roomWidth, roomHeight, pastedWidth, pastedHeight)) {
-        FuzzCheck(width > 0 && height > 0, "only a picture with pixels pastes");
-        FuzzCheck(pastedWidth >= 1 && pastedWidth <= roomWidth && pastedHeight >= 1 && pastedHeight <= roomHeight,
-                  "pasted within the room");
-        FuzzArea(Page{static_cast<std::int16_t>(pastedWidth), static_cast<std::int16_t>(pastedHeight), nullptr},
-                 width, height, squishMode);
+        FuzzCheck(width > 0 && height > 0 && pastedWidth >= 1 && pastedWidth <= roomWidth && pastedHeight >= 1 &&
+                      pastedHeight <= roomHeight,
+                  "only a picture with pixels pastes, within the room");
+        FuzzArea(Page{static_cast<std::int16_t>(pastedWidth), static_cast<std::int16_t>(pastedHeight), nullptr}, width,
+                 height, squishMode);
     }
     FuzzArea(Page{pageWidth, pageHeight, nullptr}, width, height, squishMode);
-    return 0;
 }
