@@ -1,9 +1,12 @@
 // The stored record is outside input: a value of every length from nothing
 // to twice the record, and the record with each one of its bits flipped,
 // loads through the registry into range, changing nothing that was in range.
+// Only a record from a later version, or a longer one, shows a message.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -14,86 +17,61 @@
 
 namespace {
 
-const char prefsKey[] = "Software\\Brellow Software\\Glyphwright";
-const std::size_t longest = 1300;
+class PreferencesStored : public ::testing::Test {
+protected:
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brellow Software"); }
 
-// A record in range whose fields mostly differ from the defaults, so that a
-// short value shows where it ends.
+    // Stores `size` bytes and loads them over the defaults.
+    static void Check(const unsigned char *bytes, std::size_t size, const std::string &what)
+    {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Brellow Software\\Glyphwright", 0,
+                                                 nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        RegSetValueExA(key, "Preferences", 0, REG_BINARY, bytes, static_cast<DWORD>(size));
+        RegCloseKey(key);
+        Preferences stored = PreferencesDefaults();
+        std::memcpy(&stored, bytes, std::min(size, sizeof stored));
+        ReportCatcher reports;
+        preferences = PreferencesDefaults();
+        LoadPreferences();
+        const PrefsInvariant *broken = PrefsBroken(preferences);
+        const char *fault = size > sizeof stored ? broken ? broken->name : nullptr : PrefsLoadFault(stored, preferences);
+        EXPECT_EQ(nullptr, fault) << what << ": " << fault;
+        bool later = size > sizeof stored || stored.preferencesVersion > preferencesCurrentVersion;
+        EXPECT_EQ(later, reports.messages > 0) << what << ": a message only for a later version";
+        preferences = PreferencesDefaults();
+    }
+};
+
+// A record in range whose fields mostly differ from the defaults (letters,
+// which no string ends on), so that a short value shows where it ends.
 Preferences Edited()
 {
     Preferences prefs = PreferencesDefaults();
     auto *bytes = reinterpret_cast<unsigned char *>(&prefs);
     for (std::size_t i = 0; i < sizeof prefs; ++i)
-        bytes[i] = static_cast<unsigned char>(0x41 + i % 26); // letters, which no string ends on
+        bytes[i] = static_cast<unsigned char>(0x41 + i % 26);
     prefs.preferencesVersion = preferencesCurrentVersion;
     PreferencesCorrect(prefs);
     return prefs;
 }
-
-class PreferencesStored : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, prefsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                                 &key, nullptr));
-    }
-    void TearDown() override
-    {
-        RegCloseKey(key);
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Brellow Software");
-        preferences = PreferencesDefaults();
-    }
-    // Stores `size` bytes and loads them over the defaults; counts the
-    // messages that a later version's record shows.
-    void Load(const void *bytes, std::size_t size)
-    {
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "Preferences", 0, REG_BINARY,
-                                                static_cast<const BYTE *>(bytes), static_cast<DWORD>(size)));
-        preferences = PreferencesDefaults();
-        LoadPreferences();
-    }
-
-    HKEY key;
-    ReportCatcher reports;
-};
 
 } // namespace
 
 TEST_F(PreferencesStored, EveryLengthLoadsIntoRange)
 {
     Preferences edited = Edited();
-    ASSERT_EQ(nullptr, PrefsBroken(edited));
-    std::vector<unsigned char> value(longest, 0xFF);
+    std::vector<unsigned char> value(1300, 0xFF);
     std::memcpy(value.data(), &edited, sizeof edited);
-    for (std::size_t size = 0; size <= longest; ++size) {
-        int messages = reports.messages;
-        Load(value.data(), size);
-        ASSERT_FALSE(HasFatalFailure());
-        if (size <= sizeof(Preferences)) {
-            // The value's bytes over the defaults, brought into range.
-            Preferences read = PreferencesDefaults();
-            std::memcpy(&read, value.data(), size);
-            const char *fault = PrefsLoadFault(read, preferences);
-            EXPECT_EQ(nullptr, fault) << size << " bytes: " << fault;
-        } else {
-            const PrefsInvariant *broken = PrefsBroken(preferences);
-            EXPECT_EQ(nullptr, broken) << size << " bytes: " << broken->name;
-        }
-        EXPECT_EQ(size > sizeof(Preferences), reports.messages > messages) << size << " bytes: from a later version";
-    }
+    for (std::size_t size = 0; size <= value.size(); ++size)
+        Check(value.data(), size, std::to_string(size) + " bytes");
 }
 
 TEST_F(PreferencesStored, EverySingleBitFlipLoadsIntoRange)
 {
-    const Preferences edited = Edited();
-    for (std::size_t bit = 0; bit < 8 * sizeof edited; ++bit) {
-        Preferences flipped = edited;
+    for (std::size_t bit = 0; bit < 8 * sizeof(Preferences); ++bit) {
+        Preferences flipped = Edited();
         reinterpret_cast<unsigned char *>(&flipped)[bit / 8] ^= static_cast<unsigned char>(1 << bit % 8);
-        int messages = reports.messages;
-        Load(&flipped, sizeof flipped);
-        ASSERT_FALSE(HasFatalFailure());
-        const char *fault = PrefsLoadFault(flipped, preferences);
-        EXPECT_EQ(nullptr, fault) << "bit " << bit << ": " << fault;
-        EXPECT_EQ(flipped.preferencesVersion > preferencesCurrentVersion, reports.messages > messages) << "bit " << bit;
+        Check(reinterpret_cast<const unsigned char *>(&flipped), sizeof flipped, "bit " + std::to_string(bit));
     }
 }
