@@ -32,9 +32,11 @@ bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, 
     width = wrapWidth;
     PagePointerDims(text, size, width, height);
     width = std::max(width, 1);
-    bool whole = height <= docFileMaxRows;
-    height = std::min(height, docFileMaxRows);
-    return whole;
+    // The measure counts a space before a long word into the word, so it can
+    // find fewer rows than the wrap makes; the rows past its count would be lost.
+    std::size_t rows = std::max<std::size_t>(height, TextLineEnds(text, size, width, nullptr, nullptr, size + 1));
+    height = static_cast<int>(std::min<std::size_t>(rows, docFileMaxRows));
+    return rows <= docFileMaxRows;
 }
 
 // The title is worked out here rather than asked of the dialog library,

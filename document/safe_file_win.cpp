@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+SafeFileCalls safeFileCalls = {GetTempFileNameA, CreateFileA, WriteFile, FlushFileBuffers, CloseHandle, MoveFileExA};
+
 // The folder part of `file`, separator included, or "." for a bare name, so
 // that the temporary file lies on the same volume; false when it is too long.
 static bool SafeFileFolder(char (&folder)[MAX_PATH], const char *file)
@@ -28,9 +30,10 @@ ErrorCode SafeFileOpen(SafeFile &safe, const char *file)
         TestError(ERROR_FILENAME_EXCED_RANGE);
         return ERROR_FILENAME_EXCED_RANGE;
     }
-    if (!GetTempFileNameA(folder, "glw", 0, safe.temp))
+    if (!safeFileCalls.tempName(folder, "glw", 0, safe.temp))
         return TestZeroError(nullptr);
-    safe.handle = CreateFileA(safe.temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    safe.handle =
+        safeFileCalls.create(safe.temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (safe.handle != INVALID_HANDLE_VALUE)
         return 0;
     ErrorCode error = TestZeroError(nullptr);
@@ -41,22 +44,22 @@ ErrorCode SafeFileOpen(SafeFile &safe, const char *file)
 ErrorCode SafeFileWrite(SafeFile &safe, const void *data, std::size_t size)
 {
     DWORD written;
-    if (!WriteFile(safe.handle, data, static_cast<DWORD>(size), &written, nullptr))
+    if (!safeFileCalls.write(safe.handle, data, static_cast<DWORD>(size), &written, nullptr))
         return TestZeroError(nullptr);
     if (written != size) {
         SetLastError(ERROR_HANDLE_DISK_FULL); // a short write sets no code of its own
         return TestZeroError(nullptr);
     }
-    if (!FlushFileBuffers(safe.handle))
+    if (!safeFileCalls.flush(safe.handle))
         return TestZeroError(nullptr);
     return 0;
 }
 
 ErrorCode SafeFileClose(SafeFile &safe, const char *file, ErrorCode error)
 {
-    if (!CloseHandle(safe.handle) && !error)
+    if (!safeFileCalls.close(safe.handle) && !error)
         error = TestZeroError(nullptr);
-    if (!error && !MoveFileExA(safe.temp, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!error && !safeFileCalls.moveOver(safe.temp, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         error = TestZeroError(nullptr);
     if (error)
         DeleteFileA(safe.temp); // the failure that matters has been reported

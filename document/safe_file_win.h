@@ -14,6 +14,18 @@ struct SafeFile {
     char temp[MAX_PATH]; // its path
 };
 
+// The file calls a save makes, taken from this table so that tests can fail
+// each one in turn; the program never changes it.
+struct SafeFileCalls {
+    decltype(&GetTempFileNameA) tempName; // creates the temporary file
+    decltype(&CreateFileA) create;
+    decltype(&WriteFile) write;
+    decltype(&FlushFileBuffers) flush;
+    decltype(&CloseHandle) close;
+    decltype(&MoveFileExA) moveOver;
+};
+extern SafeFileCalls safeFileCalls;
+
 // Creates the temporary file beside `file`.
 ErrorCode SafeFileOpen(SafeFile &safe, const char *file);
 // Writes all of `data` and flushes it to the disk.

@@ -245,8 +245,9 @@ void ScaleSize(std::int16_t &drawWidth, std::int16_t &drawHeight, int width, int
         drawHeight = static_cast<std::int16_t>(height);
         return;
     }
-    float hScale = static_cast<float>(static_cast<double>(drawWidth) / width);
-    float vScale = static_cast<float>(static_cast<double>(drawHeight) / height);
+    // A side of no length sets no limit (and an empty box over it no 0 / 0).
+    float hScale = width > 0 ? static_cast<float>(static_cast<double>(drawWidth) / width) : INFINITY;
+    float vScale = height > 0 ? static_cast<float>(static_cast<double>(drawHeight) / height) : INFINITY;
     float ratio = hScale < vScale ? hScale : vScale;
     drawWidth = static_cast<std::int16_t>(std::floor(width * ratio + 0.5));
     drawHeight = static_cast<std::int16_t>(std::floor(height * ratio + 0.5));

@@ -12,20 +12,39 @@ static int PictureClamp(std::int64_t size)
     return static_cast<int>(std::min<std::int64_t>(size, INT32_MAX));
 }
 
+// Cells are taller than wide; fewer rows make a picture look as tall as it is.
+static std::int64_t PictureScreenRows(std::int64_t height)
+{
+    return fontHeight > 0 ? height * fontWidth / fontHeight : height;
+}
+
 bool PictureDrawArea(const Page &page, std::int64_t width, std::int64_t height, int squishMode, CellRect &area)
 {
     if (width <= 0 || height <= 0)
         return false;
     std::int16_t drawWidth = page.width, drawHeight = page.height;
-    // Cells are taller than wide; fewer rows make the picture look as tall as it is.
-    if (squishMode == squishProportional && fontHeight > 0)
-        height = height * fontWidth / fontHeight;
+    if (squishMode == squishProportional)
+        height = PictureScreenRows(height);
     if (squishMode == squishDirect || squishMode == squishProportional)
         ScaleSize(drawWidth, drawHeight, PictureClamp(width), PictureClamp(height));
     if (drawWidth <= 0 || drawHeight <= 0)
         return false;
     int left = (page.width - drawWidth) / 2, top = (page.height - drawHeight) / 2;
     area = {left, top, left + drawWidth, top + drawHeight};
+    return true;
+}
+
+bool PicturePasteSize(std::int64_t width, std::int64_t height, int squishMode, int roomWidth, int roomHeight,
+                      int &pageWidth, int &pageHeight)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    if (squishMode != squishDirect)
+        height = PictureScreenRows(height);
+    auto fitWidth = static_cast<std::int16_t>(roomWidth), fitHeight = static_cast<std::int16_t>(roomHeight);
+    ScaleSize(fitWidth, fitHeight, PictureClamp(width), PictureClamp(height));
+    pageWidth = std::max<int>(fitWidth, 1);
+    pageHeight = std::max<int>(fitHeight, 1);
     return true;
 }
 

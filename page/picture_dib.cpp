@@ -11,6 +11,13 @@ const std::uint32_t maskedHeaderSize = 52; // headers this long hold the colour 
 const std::uint32_t uncompressed = 0;      // BI_RGB
 const std::uint32_t colourMasks = 3;       // BI_BITFIELDS
 
+// An enhanced metafile's header record: its type, then its bounds (left,
+// top, right, bottom) from byte 8, and its signature at byte 40.
+const std::uint32_t metafileHeaderSize = 88; // the smallest header record
+const std::uint32_t metafileHeaderType = 1;  // EMR_HEADER
+const std::uint32_t metafileSignature = 0x464D4520; // " EMF"
+const int metafileBoundsAt = 8, metafileSignatureAt = 40;
+
 // The header's fields, as stored.
 struct DibHeader {
     std::uint32_t size;
@@ -209,5 +216,20 @@ ErrorCode DibStretchGray(const DibInfo &info, unsigned char *gray, std::int32_t 
             *gray++ = DibPixelDarkness(info, row, columns[x]);
     }
     Destroy(columns);
+    return 0;
+}
+
+ErrorCode MetafileBounds(const void *header, std::uint32_t size, std::int64_t &width, std::int64_t &height)
+{
+    const auto *bytes = static_cast<const unsigned char *>(header);
+    if (size < metafileHeaderSize || Read32(bytes) != metafileHeaderType ||
+        Read32(bytes + metafileSignatureAt) != metafileSignature)
+        return DibRefuse();
+    // Signed edges, subtracted in 64 bits so that no pair of them can wrap.
+    std::int64_t edges[4];
+    for (int i = 0; i < 4; ++i)
+        edges[i] = static_cast<std::int32_t>(Read32(bytes + metafileBoundsAt + 4 * i));
+    width = edges[2] - edges[0];
+    height = edges[3] - edges[1];
     return 0;
 }

@@ -1,5 +1,6 @@
-// Packed device-independent bitmaps: the header checked against the block
-// that holds it, and the pixels stretched into grey without the platform.
+// The headers of pasted pictures, checked against the blocks that hold them:
+// packed device-independent bitmaps, whose pixels are stretched into grey
+// without the platform, and the bounds of enhanced metafiles.
 #pragma once
 
 #include <cstddef>
@@ -30,3 +31,8 @@ ErrorCode DibRead(const void *block, std::uint32_t size, DibInfo &info);
 // Stretches the whole bitmap onto `width` x `height` darkness bytes at
 // `gray`, row after row, by deleting or repeating rows and columns.
 ErrorCode DibStretchGray(const DibInfo &info, unsigned char *gray, std::int32_t width, std::int32_t height);
+
+// The width and height of an enhanced metafile's bounds, from the `size`
+// bytes of its header record as the platform copies it out. A record that is
+// not a metafile header is reported and refused; the sizes may be 0 or less.
+ErrorCode MetafileBounds(const void *header, std::uint32_t size, std::int64_t &width, std::int64_t &height);

@@ -2,22 +2,31 @@
 
 #include "page/offscreen_win.h"
 #include "page/picture.h"
+#include "page/picture_dib.h"
 #include "page/picture_levels.h"
+
+ErrorCode PictureMetafileSize(HENHMETAFILE metafile, std::int64_t &width, std::int64_t &height)
+{
+    ENHMETAHEADER header;
+    UINT size = GetEnhMetaFileHeader(metafile, sizeof header, &header);
+    if (!size)
+        return TestZeroError(nullptr);
+    return MetafileBounds(&header, size, width, height);
+}
 
 // Plays the metafile into a white grey bitmap of the drawn area's size.
 static ErrorCode PictureMetafileOnPage(Page &page, HENHMETAFILE metafile, int squishMode)
 {
-    ENHMETAHEADER header;
-    if (!GetEnhMetaFileHeader(metafile, sizeof header, &header))
-        return TestZeroError(nullptr);
-    const RECTL &bounds = header.rclBounds;
+    std::int64_t pictureWidth, pictureHeight;
+    ErrorCode error = PictureMetafileSize(metafile, pictureWidth, pictureHeight);
+    if (error)
+        return error;
     CellRect area;
-    if (!PictureDrawArea(page, static_cast<std::int64_t>(bounds.right) - bounds.left,
-                         static_cast<std::int64_t>(bounds.bottom) - bounds.top, squishMode, area))
+    if (!PictureDrawArea(page, pictureWidth, pictureHeight, squishMode, area))
         return 0;
     int width = area.right - area.left, height = area.bottom - area.top;
     Offscreen drawn;
-    ErrorCode error = MyCreateOffscreen(drawn, width, height, 8);
+    error = MyCreateOffscreen(drawn, width, height, 8);
     if (error)
         return error;
     OffscreenClear(drawn, width, height);

@@ -71,13 +71,18 @@ std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width,
                          std::size_t *ends, std::size_t limit)
 {
     std::size_t count = 0, wordChars = 0;
+    auto end = [&](std::size_t at) {
+        if (ends)
+            ends[count] = at;
+        ++count;
+    };
     // A run of spaces never ends a line, so widths are summed in 64 bits.
     std::int64_t linePixels = 0, wordPixels = 0;
     for (std::size_t i = 0; i < size && count < limit; ++i) {
         std::int32_t pixels = advance ? advance[text[i]] : 1;
         if (text[i] == '\r') {
             i = TextLineEndLast(text, size, i);
-            ends[count++] = i + 1;
+            end(i + 1);
             linePixels = wordPixels = 0;
             wordChars = 0;
         } else if (text[i] == ' ') {
@@ -94,7 +99,7 @@ std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width,
                     wordChars = 0;
                 }
                 if (linePixels) {
-                    ends[count++] = i - wordChars;
+                    end(i - wordChars);
                     linePixels = wordPixels;
                 }
             }
@@ -104,7 +109,7 @@ std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width,
         }
     }
     if (count < limit)
-        ends[count++] = size;
+        end(size);
     return count;
 }
 

@@ -21,7 +21,7 @@ void PagePointerDims(const unsigned char *textPointer, std::size_t dataSize, int
 // Records in `ends` where each line of the text wrapped at `width` ends (the
 // next line's start), at most `limit` of them; returns how many. Each byte is
 // as wide as `advance` says, or 1 wide without it. `limit` = `size` + 1 always
-// has room for every line.
+// has room for every line. With `ends` null the lines are only counted.
 std::size_t TextLineEnds(const unsigned char *text, std::size_t size, int width, const std::int32_t *advance,
                          std::size_t *ends, std::size_t limit);
 // The length of a line without its trailing spaces, CRs and LFs; `lineEnd`

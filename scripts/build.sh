@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the native sanitizer build (build/native) and the Windows cross
-# build (build/win). Give "native" or "win" to build only one.
+# Builds the native sanitizer build (build/native), the Windows cross build
+# (build/win) and the fuzz targets (build/fuzz, with clang's libFuzzer).
+# Give "native", "win" or "fuzz" to build only one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 which=${1:-all}
@@ -17,5 +18,11 @@ if [[ $which == all || $which == win ]]; then
             -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
     cmake --build "$root/build/win" -j "$jobs"
 fi
-# One CTest tree over both builds, so that one run reports every label.
-printf 'subdirs("native" "win")\n' >"$root/build/CTestTestfile.cmake"
+if [[ $which == all || $which == fuzz ]]; then
+    [[ -f "$root/build/fuzz/build.ninja" ]] ||
+        cmake -S "$root" -B "$root/build/fuzz" -G Ninja -DGW_FUZZ=ON \
+            -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build "$root/build/fuzz" -j "$jobs"
+fi
+# One CTest tree over every build, so that one run reports every label.
+printf 'subdirs("native" "win" "fuzz")\n' >"$root/build/CTestTestfile.cmake"

@@ -1,7 +1,6 @@
 // Pasted pages, pictures and tables as selections, and their rebuilding.
 #include "selection/select_tool_win.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -96,29 +95,19 @@ static ErrorCode SelectReceivePage(Document *document, const unsigned char *bloc
     return SelectRebuild(document, now.front.width, now.front.height);
 }
 
-// Picture sizes come from headers and may be anything.
-static int SelectClamp(std::int64_t size)
-{
-    return static_cast<int>(std::min<std::int64_t>(size, INT32_MAX));
-}
-
 // A picture pasted into the program's own copy of it (a metafile, or a block
 // of `size` bytes), at one cell per pixel when it fits between the first
 // visible cell and the page's right and bottom limits, else scaled down.
 static ErrorCode SelectReceivePicture(Document *document, const void *picture, std::size_t size,
                                       std::int64_t width, std::int64_t height, std::uint16_t format)
 {
-    if (width <= 0 || height <= 0) {
+    DocState &now = document->now;
+    int pageWidth, pageHeight;
+    if (!PicturePasteSize(width, height, preferences.pictureSquish, now.back.width - now.floatCol,
+                          maxRows - now.floatRow, pageWidth, pageHeight)) {
         TestError(errorBadClipData);
         return errorBadClipData;
     }
-    // Cells are taller than wide, so fewer rows keep the picture's look.
-    if (preferences.pictureSquish != squishDirect && fontHeight > 0)
-        height = height * fontWidth / fontHeight;
-    DocState &now = document->now;
-    auto pageWidth = static_cast<std::int16_t>(now.back.width - now.floatCol);
-    auto pageHeight = static_cast<std::int16_t>(maxRows - now.floatRow);
-    ScaleSize(pageWidth, pageHeight, SelectClamp(width), SelectClamp(height));
     void *copy;
     ErrorCode error;
     if (format == formatMetafile) {
@@ -131,8 +120,7 @@ static ErrorCode SelectReceivePicture(Document *document, const void *picture, s
     }
     if (error)
         return error;
-    // However thin the picture, its page keeps a cell each way.
-    return SelectFloatSource(document, copy, format, std::max<int>(pageWidth, 1), std::max<int>(pageHeight, 1));
+    return SelectFloatSource(document, copy, format, pageWidth, pageHeight);
 }
 
 static ErrorCode SelectReceiveBitmap(Document *document, const unsigned char *block, std::size_t size)
@@ -146,12 +134,11 @@ static ErrorCode SelectReceiveBitmap(Document *document, const unsigned char *bl
 
 static ErrorCode SelectReceiveMetafile(Document *document, HENHMETAFILE metafile)
 {
-    ENHMETAHEADER header;
-    if (!GetEnhMetaFileHeader(metafile, sizeof header, &header))
-        return TestZeroError(nullptr);
-    const RECTL &bounds = header.rclBounds;
-    return SelectReceivePicture(document, metafile, 0, std::int64_t{bounds.right} - bounds.left,
-                                std::int64_t{bounds.bottom} - bounds.top, formatMetafile);
+    std::int64_t width, height;
+    ErrorCode error = PictureMetafileSize(metafile, width, height);
+    if (error)
+        return error;
+    return SelectReceivePicture(document, metafile, 0, width, height, formatMetafile);
 }
 
 // A PNG picture is decoded and then kept and converted as a bitmap.

@@ -10,6 +10,7 @@
 #include "app/doc_files_win.h"
 #include "app/doc_window_win.h"
 #include "base/preferences.h"
+#include "document/safe_file_win.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
@@ -205,6 +206,63 @@ TEST_F(DocFiles, SaveThatFailsReportsOnceAndLeavesTheOldFile)
         return error;
     });
     EXPECT_EQ("    \r\n    \r\n", Read(Path("old.txt")));
+}
+
+// A save's file calls, counted; the one whose turn it is fails as a full disk
+// would (a write after writing half, a close after closing), the others work.
+namespace {
+const SafeFileCalls realCalls = safeFileCalls;
+int callsMade, failingCall;
+
+bool Failing()
+{
+    bool fails = ++callsMade == failingCall;
+    if (fails)
+        SetLastError(ERROR_DISK_FULL);
+    return fails;
+}
+
+const SafeFileCalls failingCalls = {
+    [](LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR name) -> UINT {
+        return Failing() ? 0 : realCalls.tempName(folder, prefix, unique, name);
+    },
+    [](LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD how, DWORD flags, HANDLE model) {
+        return Failing() ? INVALID_HANDLE_VALUE : realCalls.create(name, access, share, security, how, flags, model);
+    },
+    [](HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) -> BOOL {
+        bool fails = callsMade + 1 == failingCall;
+        BOOL wrote = realCalls.write(file, data, fails ? size / 2 : size, written, overlapped);
+        return !Failing() && wrote;
+    },
+    [](HANDLE file) -> BOOL { return !Failing() && realCalls.flush(file); },
+    [](HANDLE file) -> BOOL {
+        BOOL closed = realCalls.close(file);
+        return !Failing() && closed;
+    },
+    [](LPCSTR from, LPCSTR to, DWORD flags) -> BOOL { return !Failing() && realCalls.moveOver(from, to, flags); },
+};
+} // namespace
+
+TEST_F(DocFiles, SaveWhoseFileCallsFailInTurnKeepsTheOldFile)
+{
+    Document *document = Filed(200, 300, "old.txt");
+    ASSERT_NE(nullptr, document);
+    safeFileCalls = failingCalls;
+    for (failingCall = 1; failingCall < 20; ++failingCall) {
+        Write(Path("old.txt"), "old");
+        callsMade = 0;
+        ReportCatcher reports;
+        if (!DocumentSave(document))
+            break;
+        EXPECT_EQ(1, reports.errors) << "call " << failingCall;
+        EXPECT_EQ("old", Read(Path("old.txt"))) << "call " << failingCall;
+        EXPECT_EQ(std::vector<std::string>{"old.txt"}, Names()) << "call " << failingCall;
+        EXPECT_EQ(1, document->windowDirty) << "call " << failingCall;
+    }
+    safeFileCalls = realCalls;
+    EXPECT_EQ(7, failingCall) << "a failure tried at each of the six calls";
+    EXPECT_EQ(0, document->windowDirty);
+    EXPECT_EQ(300u * 202, Read(Path("old.txt")).size());
 }
 
 TEST_F(DocFiles, SavingWritesTheFloatingSelectionWhichGoesOnFloating)
