@@ -29,8 +29,9 @@ Document *DocRecordNew(ErrorCode &error, int width, int height);
 // Releases the states, then the record.
 void DocRecordKill(Document *document);
 
-// Wraps `text` onto the back pages of both states, empty cells as spaces;
-// on failure the pages stay as they were.
+// Wraps `text` onto the back pages of both states, of one size as
+// DocRecordNew makes them, empty cells as spaces; on failure the pages stay
+// as they were.
 ErrorCode DocFileFill(Document &document, const unsigned char *text, std::size_t size);
 // The file's text: the back page with the floating page laid into it (which
 // goes on floating), every line padded; the caller destroys `text`.
