@@ -62,7 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     if (InitClipFormats())
         return 1; // the failure has been shown
     LoadPreferences(); // whatever cannot be read stays at the defaults
-    CalculateFontNames();
+    // The installed fonts are listed when first wanted (FontNamesNeed), not here.
     CalculateFontGrays(); // on failure the built-in font measures stay
     CalculateGrayChars();
     MainOpenDocument(commandLine, showCommand);
