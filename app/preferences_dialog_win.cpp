@@ -27,6 +27,7 @@ enum PrefsItem {
     prefsGrayChars = 217,
     prefsNonASCII = 219,
     prefsPrefix = 221,
+    prefsAskWidth = 227,
 };
 
 const int prefsFirstSize = 6, prefsLastSize = 14;
@@ -119,6 +120,7 @@ void ShowPreferencesItems(HWND theDialog)
     PrefsListSelect(theDialog, prefsSizeList, size);
     CheckDlgButton(theDialog, prefsNonASCII, newPrefs.allowNonASCII ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextA(theDialog, prefsPrefix, newPrefs.messagePrefix);
+    CheckDlgButton(theDialog, prefsAskWidth, newPrefs.emailWidthQuiet ? BST_UNCHECKED : BST_CHECKED);
 }
 
 // Only fixed-width fonts keep the page's columns straight.
@@ -228,6 +230,7 @@ static void PrefsCommand(HWND dialog, int item, int notification)
             PrefsUseDefault(dialog, choice);
     switch (item) {
     case prefsNonASCII: newPrefs.allowNonASCII = IsDlgButtonChecked(dialog, prefsNonASCII) == BST_CHECKED; break;
+    case prefsAskWidth: newPrefs.emailWidthQuiet = IsDlgButtonChecked(dialog, prefsAskWidth) != BST_CHECKED; break;
     case IDOK: PrefsOk(dialog); break;
     case IDCANCEL: EndDialog(dialog, IDCANCEL); break; // the close box too
     }

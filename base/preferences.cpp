@@ -95,4 +95,5 @@ void PreferencesCorrect(Preferences &prefs)
         std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
     if (PrefsControl(prefs.toolCharacter))
         prefs.toolCharacter = '*';
+    prefs.emailWidthQuiet = prefs.emailWidthQuiet != 0;
 }
