@@ -109,9 +109,9 @@ Document *DocumentNew(ErrorCode &error, int showCommand)
     return document;
 }
 
-// Shows the record of an opened file. The page is tied to the file only when
-// it holds all of it: saving a page cut short, or left empty when memory ran
-// out, would lose the rest.
+// Shows the record of an opened file, then gives undo its copy of the page.
+// The page is tied to the file only when it holds all of it: saving a page
+// cut short, or left empty when memory ran out, would lose the rest.
 static void DocumentShowOpened(Document *document, const char *file, bool whole, bool filled, int showCommand)
 {
     char name[windowNameSize];
@@ -119,6 +119,8 @@ static void DocumentShowOpened(Document *document, const char *file, bool whole,
     bool tied = whole && filled;
     if (DocInstall(document, tied ? name : untitledName, showCommand, true))
         return;
+    if (filled)
+        DocFileFillUndo(*document);
     if (tied) {
         lstrcpyA(document->file, file);
         document->windowFiled = 1;

@@ -85,19 +85,20 @@ void DocRecordKill(Document *document)
     Destroy(document);
 }
 
-// Wrapped straight into the page, and copied into `last` so that undo does
-// not bring back an empty page. A 0 byte of the file is read as a space, so
-// that no cell of an opened page is empty.
+// Wrapped straight into the page. A 0 byte of the file is read as a space,
+// so that no cell of an opened page is empty.
 ErrorCode DocFileFill(Document &document, const unsigned char *text, std::size_t size)
 {
     Page &back = document.now.back;
     ErrorCode error = TextIntoPage(back, justLeft, text, size);
-    if (error)
-        return error;
-    if (std::memchr(text, 0, size))
+    if (!error && std::memchr(text, 0, size))
         std::replace(back.data, back.data + static_cast<std::size_t>(back.width) * back.height, '\0', ' ');
-    PageMerge(document.last.back, back, 0, 0, directCopy);
-    return 0;
+    return error;
+}
+
+void DocFileFillUndo(Document &document)
+{
+    PageMerge(document.last.back, document.now.back, 0, 0, directCopy);
 }
 
 ErrorCode DocFileText(Document &document, unsigned char *&text, std::size_t &size)

@@ -72,6 +72,8 @@ TEST(DocFileFill, WrapsTheTextIntoBothStatesWithSpaces)
         if (error)
             return error;
         error = DocFileFill(*document, bytes, text.size());
+        if (!error)
+            DocFileFillUndo(*document);
         Rows expected = error ? Rows(3, "....") : Rows{"a b ", "long", "    "};
         EXPECT_EQ(expected, PageRows(document->now.back));
         EXPECT_EQ(expected, PageRows(document->last.back)) << "undo must not bring back an empty page";
