@@ -9,6 +9,7 @@
 #include "base/module_win.h"
 #include "base/preferences.h"
 #include "document/doc_files.h"
+#include "document/file_view_win.h"
 #include "document/safe_file_win.h"
 #include "tools/tool_bar_win.h"
 
@@ -65,38 +66,38 @@ static void DocumentEnd(Document *document, bool alsoQuit)
     DocumentKill(document, alsoQuit);
 }
 
-// The new record is made before the old document closes, so that running
-// out of memory leaves the old one open instead of a window with none. The
-// old one is asked about its changes unless that has been `asked` already.
-static Document *DocReplace(ErrorCode &error, const char *windowName, int width, int height, int showCommand,
-                            bool asked)
+// Puts `document`, from here on owned, in the window in place of the open
+// one, which is asked about its changes unless that has been `asked` already;
+// on failure or Cancel the new record is released. The record is made before
+// the old document closes, so that running out of memory leaves the old one
+// open instead of a window with none.
+static ErrorCode DocInstall(Document *document, const char *windowName, int showCommand, bool asked)
 {
-    Document *document = DocRecordNew(error, width, height);
-    if (error)
-        return nullptr;
     if (theDocument && !asked && DocumentAskSave(theDocument) == IDCANCEL) {
         DocRecordKill(document);
-        error = 1;
-        return nullptr;
+        return 1;
     }
     if (theDocument)
         DocumentEnd(theDocument, false);
     document->buttonEnd = toolBarBaseEnd;
-    error = DocWindowTake(document, windowName);
+    ErrorCode error = DocWindowTake(document, windowName);
     if (error) {
         DocRecordKill(document);
-        return nullptr;
+        return error;
     }
     theDocument = document;
     ShowWindow(theWindow, showCommand);
     UpdateWindow(theWindow);
     DocToolActivate(document, 1);
-    return document;
+    return 0;
 }
 
 Document *DocumentCreate(ErrorCode &error, const char *windowName, int width, int height, int showCommand)
 {
-    return DocReplace(error, windowName, width, height, showCommand, false);
+    Document *document = DocRecordNew(error, width, height);
+    if (!error)
+        error = DocInstall(document, windowName, showCommand, false);
+    return error ? nullptr : document;
 }
 
 Document *DocumentNew(ErrorCode &error, int showCommand)
@@ -108,65 +109,31 @@ Document *DocumentNew(ErrorCode &error, int showCommand)
     return document;
 }
 
-static ErrorCode DocFileReadOpen(HANDLE handle, unsigned char *&text, std::size_t &size)
-{
-    LARGE_INTEGER fileSize;
-    if (!GetFileSizeEx(handle, &fileSize))
-        return TestZeroError(nullptr);
-    if (fileSize.QuadPart > MAXDWORD) { // more than one read can take
-        TestError(ERROR_FILE_TOO_LARGE);
-        return ERROR_FILE_TOO_LARGE;
-    }
-    ErrorCode error;
-    text = static_cast<unsigned char *>(Allocate(error, fileSize.QuadPart));
-    if (error)
-        return error;
-    DWORD read;
-    if (!ReadFile(handle, text, fileSize.LowPart, &read, nullptr)) {
-        error = TestZeroError(nullptr);
-        Destroy(text);
-        return error;
-    }
-    size = read;
-    return 0;
-}
-
-static ErrorCode DocFileRead(const char *file, unsigned char *&text, std::size_t &size)
-{
-    HANDLE handle = CreateFileA(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return TestZeroError(nullptr);
-    ErrorCode error = DocFileReadOpen(handle, text, size);
-    CloseHandle(handle);
-    return error;
-}
-
+// Shows the record of an opened file, then gives undo its copy of the page.
 // The page is tied to the file only when it holds all of it: saving a page
 // cut short, or left empty when memory ran out, would lose the rest.
-static void DocumentOpenText(const char *file, const unsigned char *text, std::size_t size, int showCommand)
+static void DocumentShowOpened(Document *document, const char *file, bool whole, bool filled, int showCommand)
 {
-    int width, height;
-    bool whole = DocFileMeasure(text, size, DocFileWrapWidth(file), width, height);
     char name[windowNameSize];
     DocFileWindowName(name, sizeof name, file);
-    ErrorCode error;
-    Document *document = DocReplace(error, whole ? name : untitledName, width, height, showCommand, true);
-    if (!document)
+    bool tied = whole && filled;
+    if (DocInstall(document, tied ? name : untitledName, showCommand, true))
         return;
-    if (DocFileFill(*document, text, size)) { // reported; the new document stays open and empty
-        SetWindowTextA(document->window, untitledName);
-    } else if (whole) {
+    if (filled)
+        DocFileFillUndo(*document);
+    if (tied) {
         lstrcpyA(document->file, file);
         document->windowFiled = 1;
     }
-    InvalidateRect(document->window, nullptr, FALSE);
     if (!whole)
         MessageShow(messageFileCut, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The open document is saved, if the user wants, before the file is read:
 // it may be this very file. Changes the user drops are dropped only once
-// the new document takes its place.
+// the new document takes its place. The page is filled before the window
+// shows it, so that its first paint is the file's, and the file is let go
+// before anything waits on the user.
 void DocumentOpen(const char *file, int showCommand)
 {
     // A cut path would later be saved to some other file.
@@ -176,12 +143,17 @@ void DocumentOpen(const char *file, int showCommand)
     }
     if (theDocument && DocumentAskSave(theDocument) == IDCANCEL)
         return;
-    unsigned char *text = nullptr;
-    std::size_t size = 0;
-    if (DocFileRead(file, text, size))
+    FileView view;
+    if (FileViewOpen(view, file))
         return;
-    DocumentOpenText(file, text, size, showCommand);
-    Destroy(text);
+    int width, height;
+    bool whole = DocFileMeasure(view.text, view.size, DocFileWrapWidth(file), width, height);
+    ErrorCode error;
+    Document *document = DocRecordNew(error, width, height);
+    bool filled = document && !DocFileFill(*document, view.text, view.size); // a failure is reported
+    FileViewClose(view);
+    if (document)
+        DocumentShowOpened(document, file, whole, filled, showCommand);
 }
 
 static OPENFILENAMEA DocFileDialog(HWND owner, char *file, DWORD flags)

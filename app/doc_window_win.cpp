@@ -122,12 +122,35 @@ static void MsgPaint(HWND window, Document *document)
     EndPaint(window, &paint);
 }
 
+// Activation changes only how the frame looks. The default handling paints
+// the frame there and then, scroll bars and all, which under Wine takes long;
+// and showing the window, which activates it, paints the whole frame again at
+// once. So the frame is only marked for repainting here: a new window's
+// frame is painted once.
+static LRESULT MsgNcActivate(HWND window, WPARAM active)
+{
+    LRESULT result = DefWindowProcA(window, WM_NCACTIVATE, active, -1); // -1: the state only
+    RECT frame, client;
+    GetWindowRect(window, &frame);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&frame), 2);
+    GetClientRect(window, &client);
+    HRGN region = CreateRectRgnIndirect(&frame);
+    HRGN inside = CreateRectRgnIndirect(&client);
+    CombineRgn(region, region, inside, RGN_DIFF);
+    RedrawWindow(window, nullptr, region, RDW_INVALIDATE | RDW_FRAME);
+    DeleteObject(inside);
+    DeleteObject(region);
+    return result;
+}
+
 LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Document *document = DocumentOf(window);
     if (!document && message != WM_PAINT)
         return DefWindowProcA(window, message, wParam, lParam); // still being created
     switch (message) {
+    case WM_NCACTIVATE:
+        return MsgNcActivate(window, wParam);
     case WM_GETMINMAXINFO:
         MsgGetMinMaxInfo(document, reinterpret_cast<MINMAXINFO *>(lParam));
         return DefWindowProcA(window, message, wParam, lParam);

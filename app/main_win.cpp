@@ -40,11 +40,20 @@ static void MainOpenDocument(char *commandLine, int showCommand)
 
 // Runs until the quit message, whose parameter it returns. The shortcuts are
 // the document window's wherever the keyboard is: the About window's
-// buttons answer to some of the same command numbers.
+// buttons answer to some of the same command numbers. The About window comes
+// the first time the loop finds nothing waiting, input or painting: it
+// holds up neither the document's first paint nor a user's first key or click.
 static int MainLoop(HACCEL accelerators)
 {
     MSG message = {};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    bool aboutDue = true;
+    for (;;) {
+        if (aboutDue && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            ShowAboutDialog();
+            aboutDue = false;
+        }
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0)
+            break;
         if (theWindow && TranslateAcceleratorA(theWindow, accelerators, &message))
             continue;
         TranslateMessage(&message);
@@ -62,13 +71,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     if (InitClipFormats())
         return 1; // the failure has been shown
     LoadPreferences(); // whatever cannot be read stays at the defaults
-    CalculateFontNames();
+    // The installed fonts are listed when first wanted (FontNamesNeed), not here.
     CalculateFontGrays(); // on failure the built-in font measures stay
     CalculateGrayChars();
     MainOpenDocument(commandLine, showCommand);
     if (!theDocument)
         return 1; // not even a new document: the failure has been shown
-    ShowAboutDialog();
     int exitCode = MainLoop(LoadAcceleratorsA(theInstance, "Accelerators"));
     SavePreferences();
     return exitCode;

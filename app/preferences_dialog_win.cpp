@@ -127,6 +127,7 @@ void ShowPreferencesItems(HWND theDialog)
 static void PrefsInit(HWND dialog)
 {
     CenterWindow(dialog, nullptr);
+    FontNamesNeed();
     for (int font = 0; font < numFonts; ++font)
         if (fontData[font].fixed)
             SendDlgItemMessageA(dialog, prefsFontList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fontData[font].name));

@@ -16,11 +16,10 @@ static bool MemoryShouldFail()
     return allocations == failAt || failAfterToo;
 }
 
-void *Allocate(ErrorCode &error, std::size_t allocate)
+// Counts a block just obtained, or reports that there is none.
+static void *MemoryTake(ErrorCode &error, void *pointer)
 {
     error = 0;
-    // A zero-byte request still gets a block, so that null always means failure.
-    void *pointer = MemoryShouldFail() ? nullptr : std::malloc(allocate ? allocate : 1);
     if (!pointer) {
         error = errorNoMemory;
         TestError(error);
@@ -28,6 +27,17 @@ void *Allocate(ErrorCode &error, std::size_t allocate)
     }
     ++liveBlocks;
     return pointer;
+}
+
+// A zero-byte request still gets a block, so that null always means failure.
+void *Allocate(ErrorCode &error, std::size_t allocate)
+{
+    return MemoryTake(error, MemoryShouldFail() ? nullptr : std::malloc(allocate ? allocate : 1));
+}
+
+void *AllocateZeroed(ErrorCode &error, std::size_t allocate)
+{
+    return MemoryTake(error, MemoryShouldFail() ? nullptr : std::calloc(allocate ? allocate : 1, 1));
 }
 
 void *Reallocate(ErrorCode &error, void *pointer, std::size_t size)

@@ -60,9 +60,13 @@ Document *DocRecordNew(ErrorCode &error, int width, int height)
     if (error)
         return nullptr;
     *document = Document{};
-    error = PageNew(document->now.back, std::max(width, 1), std::max(height, 1));
+    // Two empty pages rather than one copied: a large page's cells then cost
+    // nothing until they are filled.
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    error = PageNew(document->now.back, width, height);
     if (!error) {
-        error = DocStateCopy(document->now, document->last);
+        error = PageNew(document->last.back, width, height);
         if (error)
             PageKill(document->now.back);
     }
@@ -83,19 +87,20 @@ void DocRecordKill(Document *document)
     Destroy(document);
 }
 
-// Laid down opaque so that empty cells become spaces, and into `last` too so
-// that undo does not bring back an empty page.
+// Wrapped straight into the page. A 0 byte of the file is read as a space,
+// so that no cell of an opened page is empty.
 ErrorCode DocFileFill(Document &document, const unsigned char *text, std::size_t size)
 {
     Page &back = document.now.back;
-    Page wrapped;
-    ErrorCode error = TextToPage(wrapped, back.width, back.height, justLeft, text, size);
-    if (error)
-        return error;
-    PageMerge(back, wrapped, 0, 0, opaque);
-    PageMerge(document.last.back, wrapped, 0, 0, opaque);
-    PageKill(wrapped);
-    return 0;
+    ErrorCode error = TextIntoPage(back, justLeft, text, size);
+    if (!error && std::memchr(text, 0, size))
+        std::replace(back.data, back.data + static_cast<std::size_t>(back.width) * back.height, '\0', ' ');
+    return error;
+}
+
+void DocFileFillUndo(Document &document)
+{
+    PageMerge(document.last.back, document.now.back, 0, 0, directCopy);
 }
 
 ErrorCode DocFileText(Document &document, unsigned char *&text, std::size_t &size)

@@ -29,9 +29,13 @@ Document *DocRecordNew(ErrorCode &error, int width, int height);
 // Releases the states, then the record.
 void DocRecordKill(Document *document);
 
-// Wraps `text` onto the back pages of both states, empty cells as spaces;
-// on failure the pages stay as they were.
+// Wraps `text` onto the back page of `now`, of the size DocRecordNew made,
+// empty cells as spaces; on failure the page stays as it was.
 ErrorCode DocFileFill(Document &document, const unsigned char *text, std::size_t size);
+// Copies the filled page into the undo state, so that undo does not bring
+// back an empty page. Left until the window has shown the page, which does
+// not need it, but done before anything else can happen.
+void DocFileFillUndo(Document &document);
 // The file's text: the back page with the floating page laid into it (which
 // goes on floating), every line padded; the caller destroys `text`.
 ErrorCode DocFileText(Document &document, unsigned char *&text, std::size_t &size);

@@ -164,6 +164,12 @@ ErrorCode CalculateFontNames()
     return 0;
 }
 
+void FontNamesNeed()
+{
+    if (!fontData)
+        CalculateFontNames();
+}
+
 ErrorCode CalculateFontGrays()
 {
     HFONT font;

@@ -17,6 +17,10 @@ struct FontListFill {
 
 // Fills fontData and numFonts; on failure they are unchanged.
 ErrorCode CalculateFontNames();
+// Lists the fonts the first time they are wanted: a start has no use for them,
+// and listing them costs it a noticeable moment. A failure has been reported
+// and leaves the list empty until the next time.
+void FontNamesNeed();
 // Adds one to the int the value points at, for each family.
 int CALLBACK FontCountProc(const LOGFONTA *face, const TEXTMETRICA *metrics, DWORD type, LPARAM value);
 // Fills the next entry of the FontListFill the value points at, once per family.

@@ -37,10 +37,9 @@ ErrorCode PageNew(Page &page, int width, int height)
         return error;
     std::size_t size = static_cast<std::size_t>(width) * height;
     // Allocate gives a block even for no cells, so every live page holds one.
-    auto *data = static_cast<unsigned char *>(Allocate(error, size));
+    auto *data = static_cast<unsigned char *>(AllocateZeroed(error, size));
     if (error)
         return error;
-    std::memset(data, 0, size);
     page.width = static_cast<std::int16_t>(width);
     page.height = static_cast<std::int16_t>(height);
     page.data = data;
@@ -148,6 +147,10 @@ void PageDataBlit(unsigned char *destPtr, int destWidth, int destHeight, int atC
     for (int r = 0; r < rows; ++r) {
         unsigned char *dest = destPtr + static_cast<std::int32_t>(atRow + r) * destWidth + atCol;
         const unsigned char *source = sourcePtr + static_cast<std::int32_t>(fromRow + r) * sourceWidth + fromCol;
+        if (transparency == directCopy) { // a row at once: whole pages are copied so
+            std::memmove(dest, source, cols);
+            continue;
+        }
         for (int c = 0; c < cols; ++c)
             dest[c] = CellLaid(dest[c], source[c], transparency);
     }

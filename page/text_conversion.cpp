@@ -217,6 +217,18 @@ ErrorCode TextToPage(Page &page, int width, int height, Justification justify, c
     return error;
 }
 
+ErrorCode TextIntoPage(Page &page, Justification justify, const unsigned char *text, std::size_t size)
+{
+    TextWrapped wrapped;
+    ErrorCode error = TextWrap(wrapped, text, size, page.width, page.height);
+    if (error)
+        return error;
+    BlankRectPage(page, 0, 0, page.width, page.height);
+    TextPutLines(page.data, page.width, page.width, justify, text, wrapped);
+    TextWrappedKill(wrapped);
+    return 0;
+}
+
 ErrorCode TextOntoPage(Page &page, int col, int row, int width, Justification justify, const unsigned char *text,
                        std::size_t size, int &lines)
 {

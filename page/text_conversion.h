@@ -34,6 +34,10 @@ int TextLineStart(Justification justify, int width, int length);
 // justified; `height` is the most rows to make, 0 for no limit.
 ErrorCode TextToPage(Page &page, int width, int height, Justification justify, const unsigned char *textPtr,
                      std::size_t textSize);
+// Fills `page`, of at least one row, with the text wrapped at its width and
+// justified, as many lines as it has rows, every other cell a space; on
+// failure the page is unchanged.
+ErrorCode TextIntoPage(Page &page, Justification justify, const unsigned char *text, std::size_t size);
 // Wraps and justifies the text into the `width` cells from column `col` of
 // `page`, from `row` down, writing only the cells its characters fall on and
 // making the page taller when the text reaches below it; `lines` is how many

@@ -6,6 +6,7 @@
 #include "base/module_win.h"
 #include "base/preferences.h"
 #include "page/font_list.h"
+#include "page/fonts_win.h"
 #include "tools/button_classes_win.h"
 #include "tools/button_drag_win.h"
 #include "tools/button_text_win.h"
@@ -96,6 +97,7 @@ void BigTextFontDialog(Document *document)
 
 void FontNameRead(ToolButton *, int value[2])
 {
+    FontNamesNeed();
     const FontEntry *begin = fontData, *end = fontData + numFonts;
     const FontEntry *found = std::find_if(begin, end, [](const FontEntry &entry) {
         return FontNameCompare(entry.name, preferences.bigTextFont) == 0;

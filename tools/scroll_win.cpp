@@ -91,15 +91,25 @@ void DocAutoScroll(Document *document, POINT localPoint, int doTemp)
     DocScroll(document, cols, rows, doTemp);
 }
 
+// Setting a bar's range redraws the bar even when the range is the same, and
+// under Wine the window's scroll bars are slow to draw: every resize, and
+// showing the window, would pay for it.
+static void DocScrollRangeSet(HWND window, int bar, int max)
+{
+    int oldMin, oldMax;
+    if (!GetScrollRange(window, bar, &oldMin, &oldMax) || oldMin != 0 || oldMax != max)
+        SetScrollRange(window, bar, 0, max, TRUE);
+}
+
 void DocumentSetMaxs(Document *document)
 {
     int controlMax = document->now.back.width - document->textColumns;
     if (controlMax < 0)
         controlMax = 0;
-    SetScrollRange(document->window, SB_HORZ, 0, controlMax, TRUE);
+    DocScrollRangeSet(document->window, SB_HORZ, controlMax);
     if (document->scrollCol > controlMax)
         DocScroll(document, controlMax - document->scrollCol, 0, 1);
-    SetScrollRange(document->window, SB_VERT, 0, scrollRowLimit, TRUE);
+    DocScrollRangeSet(document->window, SB_VERT, scrollRowLimit);
 }
 
 // How far a scroll-bar message moves the view along one bar.

@@ -100,7 +100,8 @@ TEST_F(DocSafety, AFileOfTooManyLinesOpensCutAndUntitled)
 
 TEST_F(DocSafety, APageLeftEmptyByAFailedFillIsUntitled)
 {
-    std::ofstream(folder + "fill.txt", std::ios::binary) << "x";
+    // More lines than wrapping notes without a block of its own, so that filling can run out of memory.
+    std::ofstream(folder + "fill.txt", std::ios::binary) << "x" << std::string(64, '\r');
     int emptyPages = 0;
     FailEachAllocation([&] {
         DocumentOpen((folder + "fill.txt").c_str(), SW_HIDE);
