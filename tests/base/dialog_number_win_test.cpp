@@ -5,14 +5,9 @@
 #include "base/dialog_number_win.h"
 #include "tests/support/test_window_win.h"
 
-static LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 TEST(GetDlgItemIntLimited, KeepsValidNumbersAndCorrectsTheRestToTheNearestLimit)
 {
-    HWND dialog = TestWindowCreate("NumberDialog", PlainProc, WS_POPUP, 200, 100);
+    HWND dialog = TestWindowCreate("NumberDialog", DefWindowProcA, WS_POPUP, 200, 100);
     CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 50, 20, dialog, reinterpret_cast<HMENU>(102), nullptr, nullptr);
     struct Case {
         const char *typed;

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,17 @@ TEST(PrefsCheck, PictureCharactersNeedTwoOrdinaryCharacters)
     }
 }
 
-TEST(PrefsCheck, FontNamesCompareAsText)
+TEST(PrefsCheck, FontAndDisplayChanges)
 {
-    Preferences old = PreferencesDefaults(), now = old;
-    std::strcpy(now.displayFont, "courier new");
-    EXPECT_TRUE(PrefsFontChanged(old, now));
-    EXPECT_TRUE(PrefsDisplayChanged(old, now));
+    const Preferences old = PreferencesDefaults();
+    auto changed = [&](void (*edit)(Preferences &)) {
+        Preferences now = old;
+        edit(now);
+        return std::pair(PrefsFontChanged(old, now), PrefsDisplayChanged(old, now));
+    };
+    EXPECT_EQ(std::pair(false, false), changed([](Preferences &) {}));
+    EXPECT_EQ(std::pair(true, true), changed([](Preferences &p) { std::strcpy(p.displayFont, "courier new"); }));
+    EXPECT_EQ(std::pair(true, true), changed([](Preferences &p) { p.displaySize = 10; }));
+    EXPECT_EQ(std::pair(false, true), changed([](Preferences &p) { p.foreColor = 1; }));
+    EXPECT_EQ(std::pair(false, true), changed([](Preferences &p) { p.rulerColor = 1; }));
 }

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "document/document.h"
+#include "tests/support/font_cell.h"
 
 // A 4 x 3 back page seen through a character area at (20, 30) in cells of
 // 7 x 15 pixels; a front page of 2 rows may float at row 4.
 static Document CellDocument(bool floating, int scrollCol = 0, int scrollRow = 0)
 {
-    fontWidth = 7;
-    fontHeight = 15;
     Document document{};
     document.textRect = {20, 30, 90, 105};
     document.scrollCol = static_cast<std::int16_t>(scrollCol);
@@ -21,6 +20,7 @@ static Document CellDocument(bool floating, int scrollCol = 0, int scrollRow = 0
 
 TEST(DocCells, PositionsAndCellsMapBothWays)
 {
+    FontCell font(7, 15);
     int x, y, col, row;
     DocCellToPos(CellDocument(false, 2, 5), 3, 6, x, y);
     EXPECT_TRUE(x == 27 && y == 45);
@@ -45,6 +45,7 @@ TEST(DocCells, PositionsAndCellsMapBothWays)
 
 TEST(DocCells, PinModes)
 {
+    FontCell font(7, 15);
     struct Case {
         bool floating;
         int col, row;

@@ -9,6 +9,7 @@
 #include "base/preferences.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"
+#include "tests/support/restore.h"
 
 namespace {
 
@@ -104,9 +105,9 @@ TEST(BigText, CellsAreTheLetterOrTheDrawingCharacterInASCII)
     EXPECT_EQ((Rows{"######", "#..#.."}), Layout("ab", 6, justLeft, '#'));
     EXPECT_EQ((Rows{"eeeAAA", "e..A.."}), Layout("\xE9\xC5", 6, justLeft));
     EXPECT_EQ((Rows{"eee", "e.."}), Layout("a", 3, justLeft, 0xE9));
+    Restore kept(preferences);
     preferences.allowNonASCII = 1;
     EXPECT_EQ((Rows{"\xE9\xE9\xE9", "\xE9.."}), Layout("\xE9", 3, justLeft));
-    preferences.allowNonASCII = 0;
 }
 
 TEST(BigText, FailedAllocationsMakeNoPage)

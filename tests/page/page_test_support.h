@@ -39,6 +39,12 @@ inline std::string PageBytes(const Page &page)
     return std::string(reinterpret_cast<const char *>(page.data), std::size_t(page.width) * page.height);
 }
 
+// A string's bytes as the program's text procedures take them.
+inline const unsigned char *TextBytes(const std::string &text)
+{
+    return reinterpret_cast<const unsigned char *>(text.data());
+}
+
 // What every live page promises.
 inline void PageCheck(const Page &page)
 {

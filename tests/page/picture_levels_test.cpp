@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "page/font_list.h"
 #include "page/picture.h"
 #include "page/picture_chars.h"
 #include "tests/page/page_test_support.h"
 #include "tests/page/picture_test_support.h"
+#include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
 
 namespace {
@@ -38,43 +40,26 @@ std::uint32_t LeftHalfBlack(int x, int)
 
 } // namespace
 
-TEST(PictureLevels, CutAndPoints)
+TEST(PictureLevels, CutPointsAndMap)
 {
-    EXPECT_EQ(33, PictureCut(40, 25));
-    EXPECT_EQ(0, PictureCut(29, 1));
-    EXPECT_EQ(1, PictureCut(6, 5));
-    std::uint32_t tally[256] = {};
+    EXPECT_TRUE(PictureCut(40, 25) == 33 && PictureCut(29, 1) == 0 && PictureCut(6, 5) == 1);
+    std::uint32_t tally[256] = {}, single[256] = {};
     tally[10] = tally[50] = tally[200] = tally[240] = 20;
     tally[128] = 920;
-    int low, high;
-    PictureLevelPoints(tally, 33, low, high);
-    EXPECT_EQ(50, low);
-    EXPECT_EQ(200, high);
-    PictureLevelPoints(tally, 0, low, high);
-    EXPECT_EQ(0, low);
-    EXPECT_EQ(255, high);
-    std::uint32_t single[256] = {};
     single[77] = 30;
-    PictureLevelPoints(single, 1, low, high);
-    EXPECT_EQ(77, low);
-    EXPECT_EQ(77, high);
-}
-
-TEST(PictureLevels, MapStretchesBetweenThePoints)
-{
+    for (auto [counts, cut, low, high] : {std::tuple(tally, 33, 50, 200), std::tuple(tally, 0, 0, 255),
+                                          std::tuple(single, 1, 77, 77)}) {
+        int gotLow, gotHigh;
+        PictureLevelPoints(counts, cut, gotLow, gotHigh);
+        EXPECT_TRUE(gotLow == low && gotHigh == high) << cut << ": " << gotLow << "-" << gotHigh;
+    }
     unsigned char map[256];
     PictureLevelMap(50, 200, map);
-    EXPECT_EQ((Bytes{0, 0, 127, 253, 255, 255}),
-              (Bytes{map[49], map[50], map[125], map[199], map[200], map[255]}));
+    EXPECT_EQ((Bytes{0, 0, 127, 253, 255, 255}), (Bytes{map[49], map[50], map[125], map[199], map[200], map[255]}));
     PictureLevelMap(77, 77, map);
     EXPECT_EQ((Bytes{0, 255, 255}), (Bytes{map[76], map[77], map[255]}));
-}
-
-TEST(PictureLevels, GrayImageOnPage)
-{
     GrayLetters letters;
-    // Stored bottom row first, as off-screen bitmaps are.
-    const unsigned char pixels[] = {255, 128, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const unsigned char pixels[] = {255, 128, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}; // bottom row first
     Page page;
     ASSERT_EQ(0u, PageNew(page, 5, 4));
     PictureGrayOnPage(page, {pixels + 8, -8, 3, 2}, 1, 1);
@@ -95,14 +80,12 @@ TEST(Picture, DrawAreaBySquishMode)
     EXPECT_EQ((std::vector<int>{0, 0, 60, 40}), area(300, 100, squishFree));
     EXPECT_EQ((std::vector<int>{0, 0, 60, 40}), area(3, 1, 9));
     EXPECT_EQ((std::vector<int>{25, 17, 35, 23}), area(10, 6, squishDirect));
-    auto oldWidth = fontWidth, oldHeight = fontHeight;
-    fontWidth = 8;
-    fontHeight = 16;
-    EXPECT_EQ((std::vector<int>{25, 18, 35, 21}), area(10, 6, squishProportional));
-    EXPECT_EQ((std::vector<int>{0, 15, 60, 25}), area(300, 100, squishProportional));
-    EXPECT_EQ((std::vector<int>{}), area(5, 1, squishProportional));
-    fontWidth = oldWidth;
-    fontHeight = oldHeight;
+    {
+        FontCell font(8, 16);
+        EXPECT_EQ((std::vector<int>{25, 18, 35, 21}), area(10, 6, squishProportional));
+        EXPECT_EQ((std::vector<int>{0, 15, 60, 25}), area(300, 100, squishProportional));
+        EXPECT_EQ((std::vector<int>{}), area(5, 1, squishProportional));
+    }
     EXPECT_EQ((std::vector<int>{}), area(0, 5, squishFree));
     EXPECT_EQ((std::vector<int>{10, 0, 50, 40}), area(INT64_MAX / 2, INT64_MAX / 4, squishDirect));
 }
