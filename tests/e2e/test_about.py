@@ -1,6 +1,5 @@
 """The About window shows a tip at start, moves it on when its bulb is clicked and closes by itself."""
 import time
-import unittest
 
 from harness import ABOUT, Case, visible, wait_for, window_texts
 
@@ -24,7 +23,3 @@ class About(Case):
         wait_for(lambda: not visible(ABOUT), timeout=20, message="the About window to close")
         self.assertGreater(time.time() - shown, 8)
         app.wait_title(".* - Glyphwright")
-
-
-if __name__ == "__main__":
-    unittest.main()

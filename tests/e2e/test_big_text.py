@@ -1,6 +1,5 @@
 """The big text tool: typed letters drawn large out of themselves or the drawing character, in the font
 chosen, dropped by switching tools."""
-import unittest
 
 from harness import BIG_TEXT, SELECT, Case, focus_on, visible, wait_for, wait_window, xdotool
 
@@ -59,7 +58,3 @@ class BigText(Case):
         left, bottom = min(col for col, _ in cells), max(rows)
         self.assertEqual(4, len([col for col in range(left, left + 8) if (col, bottom) in cells]),
                          "the bold stem, 3 columns when plain")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,5 +1,4 @@
 """The option buttons with the pencil: the pen's size and shape, and the characters it may take."""
-import unittest
 
 from harness import PENCIL, Case, answer_box
 
@@ -48,7 +47,3 @@ class Buttons(Case):
         self.assertIn("Only ordinary ASCII characters", answer_box("Error", "Return"))
         app.click(*self.middle(4, 4))
         self.assertEqual({(4, 4)}, self.cells())
-
-
-if __name__ == "__main__":
-    unittest.main()

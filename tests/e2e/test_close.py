@@ -1,5 +1,4 @@
 """A changed document asks before it is replaced or closed: Cancel keeps it open and changed, No lets it go."""
-import unittest
 
 from harness import PENCIL, Case, answer_box, enter_file_name, wait_for
 
@@ -27,7 +26,3 @@ class Close(Case):
         wait_for(lambda: not app.running(), message="the program to end")
         with open(self.file, "rb") as file:
             self.assertEqual(b"      \r\n      ", file.read(), "No saves nothing")
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,5 +1,4 @@
 """The Document Dimensions dialog, reached with Ctrl+D, gives the page a new size."""
-import unittest
 
 from harness import Case, focus_on, visible, wait_for, wait_window, xdotool
 
@@ -16,7 +15,3 @@ class Dimensions(Case):
         xdotool("key", "Return")
         wait_for(lambda: not visible("Document Dimensions"), message="the dialog to close")
         self.assertEqual(["ab" + " " * 38, "cd" + " " * 38] + [" " * 40] * 8, self.saved_rows())
-
-
-if __name__ == "__main__":
-    unittest.main()

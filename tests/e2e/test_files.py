@@ -1,5 +1,4 @@
 """Opening files from the command line and saving them with Ctrl+S or through the Save As dialog."""
-import unittest
 
 from harness import Case
 
@@ -30,7 +29,3 @@ class Files(Case):
         rows = self.saved().split(b"\r\n")[:-1]
         self.assertEqual(74, len(rows[0]))  # the default width of a new document
         self.assertEqual(600, sum(row.count(b"x") for row in rows))
-
-
-if __name__ == "__main__":
-    unittest.main()

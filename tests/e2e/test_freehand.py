@@ -1,5 +1,4 @@
 """The pencil, the rubber, the bucket and picking up characters, with real mouse drags, checked in the saved file."""
-import unittest
 
 from harness import BUCKET, PENCIL, RUBBER, Case, xdotool
 
@@ -64,7 +63,3 @@ class Freehand(Case):
         self.assertEqual([" xxxx   ", "        "], self.saved_rows())
         self.click((6, 0))  # with the pencil again
         self.assertEqual([" xxxx x ", "        "], self.saved_rows())
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,5 +1,4 @@
 """The Preferences dialog, from the Email menu, sets the size of new documents."""
-import unittest
 
 from harness import Case, focus_on, visible, wait_for, wait_window, xdotool
 
@@ -16,7 +15,3 @@ class Preferences(Case):
         wait_for(lambda: not visible("Preferences"), message="the dialog to close")
         app.key("ctrl+n")  # the unchanged document goes without a question
         self.assertEqual([b" " * 30] * 24, self.saved_as("narrow"))
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,6 +1,5 @@
 """The select tool with real mouse drags and keys: lifting, moving and dropping a rectangle, checked in the saved
 file; Select All and Copy, checked on the clipboard."""
-import unittest
 
 from harness import SELECT, Case, probe, wait_for
 
@@ -18,7 +17,3 @@ class Select(Case):
         text = wait_for(lambda: "ijkl ab" in probe("clipboard") and probe("clipboard"),
                         message="the page on the clipboard")
         self.assertEqual("Please", text.splitlines()[0].strip())  # the message prefix, wrapped to the width
-
-
-if __name__ == "__main__":
-    unittest.main()

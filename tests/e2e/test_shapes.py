@@ -1,5 +1,4 @@
 """Drawing lines, rectangles and ellipses with real mouse drags, checked in the saved file."""
-import unittest
 
 from harness import CIRCLE, LINE, RECTANGLE, Case
 
@@ -39,7 +38,3 @@ class Shapes(Case):
                 quarter = "".join(row[11:] if right else row[:10] for row in (ellipse[4:] if lower else ellipse[:3]))
                 slant = "/" if right == lower else "\\"
                 self.assertEqual({slant}, set(quarter) - set(" -|"), ellipse)
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,5 +1,4 @@
 """Typing with the text tool into a rectangle made by a click, dropped by a click elsewhere."""
-import unittest
 
 from harness import TEXT, Case
 
@@ -15,7 +14,3 @@ class Text(Case):
         self.app.type("Hi there")
         self.app.click(*self.middle(10, 2))
         self.assertEqual([" Hi there       ", "  Hi xx         ", " " * 16], self.saved_rows())
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,5 +1,4 @@
 """Scrolling with the keys, and rescaling the rulers by dragging them."""
-import unittest
 
 from harness import PAGE_LEFT, PAGE_TOP, Case, wait_for
 
@@ -38,7 +37,3 @@ class View(Case):
         wait_for(lambda: long_ticks() == [0, 10], message="the first paint")
         app.drag(300, 65, 20, 65, steps=12)  # far to the left: the step stops at 2
         wait_for(lambda: long_ticks() == [0, 2, 4, 6, 8, 10], message="numbers every 2 columns")
-
-
-if __name__ == "__main__":
-    unittest.main()
