@@ -75,12 +75,7 @@ Rows Layout(const std::string &text, int width, Justification justify, unsigned 
 
 TEST(BigText, WrapsCutsAndJustifies)
 {
-    struct Case {
-        const char *text;
-        int width;
-        Justification justify;
-        Rows rows;
-    } cases[] = {
+    const LayoutCase cases[] = {
         {"ab", 8, justLeft, {"aaabbb..", "a..b...."}},
         // "abcd" starts a new line and, too wide for any, is cut where it reaches the edge.
         {"i abcd", 7, justLeft, {"i......", "i......", "aaabbb.", "a..b...", "cccddd.", "c..d..."}},
@@ -96,7 +91,7 @@ TEST(BigText, WrapsCutsAndJustifies)
          {"aaabbbccc", "a..b..c..", "ddd......", "d........", ".........", ".........", ".........", "........."}},
         {"", 4, justLeft, {"....", "...."}},
     };
-    for (const Case &test : cases)
+    for (const LayoutCase &test : cases)
         EXPECT_EQ(test.rows, Layout(test.text, test.width, test.justify)) << test.text << " " << test.justify;
 }
 

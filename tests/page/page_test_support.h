@@ -7,8 +7,17 @@
 #include <vector>
 
 #include "page/page.h"
+#include "page/text_conversion.h"
 
 typedef std::vector<std::string> Rows;
+
+// A text laid out `width` columns wide, justified, and the rows it makes.
+struct LayoutCase {
+    const char *text;
+    int width;
+    Justification justify;
+    Rows rows;
+};
 
 // Creates `page` holding `rows` (all as wide as the first).
 inline ErrorCode PageFromRows(Page &page, const Rows &rows)

@@ -66,12 +66,7 @@ TEST(TextConversion, PointerDims)
 
 TEST(TextConversion, WrapAndJustify)
 {
-    struct Case {
-        const char *text;
-        int width;
-        Justification justify;
-        Rows rows;
-    } cases[] = {
+    const LayoutCase cases[] = {
         {"abc\r\n", 10, justLeft, {"abc.......", ".........."}}, // the text after the last line end is a line
         {"", 3, justLeft, {"..."}},
         {"aaaa bbbb cccc", 9, justLeft, {"aaaa bbbb", "cccc....."}},
@@ -88,7 +83,7 @@ TEST(TextConversion, WrapAndJustify)
         {"a b\n cc", 4, justJustify, {"a b.", "cc.."}},   // nor one ending a paragraph
         {"a b \r\ncc", 5, justJustify, {"a b..", "cc..."}},
     };
-    for (const Case &test : cases)
+    for (const LayoutCase &test : cases)
         EXPECT_EQ(test.rows, Wrap(test.text, test.width, test.justify)) << test.text;
     EXPECT_EQ((Rows{"aaaa..", "bbbb.."}), Wrap("aaaa bbbb cccc", 6, justLeft, 2));
     EXPECT_EQ((Rows{"abc......."}), Wrap("abc\r\n", 10, justLeft, 1));
