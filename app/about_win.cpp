@@ -87,12 +87,15 @@ static void AboutDestroy(HWND window)
     aboutWindow = tipWindow = nullptr;
 }
 
-// False for the commands left to the system.
-static bool AboutCommand(HWND window, int identifier)
+// False for the commands left to the system. A double click is a click and
+// then a double-click notice: the tip moves on twice, the page opens once.
+static bool AboutCommand(HWND window, int identifier, int notification)
 {
+    if (identifier == aboutMaker && notification == STN_DBLCLK)
+        return true;
     switch (identifier) {
     case aboutHelp:
-        WinHelpA(nullptr, "Glyphwright Help", HELP_FINDER, 0);
+        OpenHelp();
         AboutClose(window);
         return true;
     case aboutOK: AboutClose(window); return true;
@@ -114,7 +117,7 @@ LRESULT CALLBACK AboutProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_CREATE: AboutCreate(window); return 0;
     case WM_COMMAND:
-        if (AboutCommand(window, LOWORD(wParam)))
+        if (AboutCommand(window, LOWORD(wParam), HIWORD(wParam)))
             return 0;
         break;
     case WM_CHAR:

@@ -10,7 +10,8 @@
 #include "tools/tool_table_win.h"
 
 // The tool's marks and option buttons belong to the state: they are hidden
-// and removed (show false) before it is replaced, and made again after.
+// and removed (show false) before it is replaced, and made again after. The
+// state may bring back another tool, whose button is then the pressed one.
 static void DocToolShow(Document *document, bool show)
 {
     const Tool &tool = tools[document->now.tool];
@@ -18,6 +19,7 @@ static void DocToolShow(Document *document, bool show)
         tool.tempProc(document, show ? 0 : 1, nullptr);
     if (tool.buttonsProc)
         tool.buttonsProc(document, show ? 1 : 0);
+    ToolInvalButton(document, tool);
 }
 
 static void DocInvalState(Document *document)
@@ -73,7 +75,7 @@ void DocumentClear(Document *document)
 
 bool DocumentTrack(const Document *, Clip &clip)
 {
-    const UINT formats[] = {CF_TEXT, CF_DIB, CF_ENHMETAFILE, pageClipFormat};
+    const UINT formats[] = {CF_TEXT, CF_DIB, pngClipFormat, CF_ENHMETAFILE, pageClipFormat};
     for (UINT format : formats)
         if (ClipHas(clip, format))
             return true;
@@ -122,6 +124,8 @@ static void DocReceiveText(Document *document, Clip &clip)
 
 // The first rule that applies decides: a copied selection, on the clipboard
 // both as text and as a page, thus comes back as a page to all but the text tools.
+// A PNG picture counts as a bitmap: browsers offer both, and Wine offers only
+// PNG for the pictures of X programs.
 void DocumentReceive(Document *document, Clip &clip)
 {
     bool text = ClipHas(clip, CF_TEXT);
@@ -131,7 +135,7 @@ void DocumentReceive(Document *document, Clip &clip)
         DocReceiveText(document, clip);
         return;
     }
-    for (UINT format : {static_cast<UINT>(CF_DIB), static_cast<UINT>(CF_ENHMETAFILE), pageClipFormat}) {
+    for (UINT format : {static_cast<UINT>(CF_DIB), pngClipFormat, static_cast<UINT>(CF_ENHMETAFILE), pageClipFormat}) {
         if (!ClipHas(clip, format))
             continue;
         ErrorCode error;

@@ -38,9 +38,9 @@ static void Line(HDC context, int x1, int y1, int x2, int y2)
     LineTo(context, x2, y2);
 }
 
-static HFONT RulerFontCreate()
+HFONT DocRulerFontCreate()
 {
-    return CreateFontA(9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontA(-rulerFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
 }
 
@@ -135,7 +135,7 @@ static void DocRulerTick(HDC context, int index, int units, POINT tick, POINT en
 // Writes the ruler's ticks with its small font on a transparent background.
 template <class DrawTicks> static void DocRulerTicks(HDC context, DrawTicks drawTicks)
 {
-    HFONT font = RulerFontCreate();
+    HFONT font = DocRulerFontCreate();
     {
         SelectGuard selected(context, font);
         int oldMode = SetBkMode(context, TRANSPARENT);

@@ -6,6 +6,11 @@
 
 #include "document/document.h"
 
+// The ruler numbers' font, of this character height in pixels (its cells,
+// which add the internal leading, are taller).
+const int rulerFontHeight = 9;
+HFONT DocRulerFontCreate();
+
 void DocumentDraw(Document *document, HDC context, const RECT &drawRect);
 void DocPageDraw(Document *document, HDC context, const RECT &drawRect);
 void DocDrawCharacters(Document *document, HDC context, int displayStartCol, int displayRow, int displayEndCol,

@@ -15,6 +15,7 @@
 // Pairs of description and pattern; the literal's own 0 ends the list.
 static const char fileFilter[] = "Glyphwright Files\0*.GLW\0Text Files\0*.TXT\0All Files\0*.*\0";
 static const int fileTitleSize = 256;
+static const char untitledName[] = "Untitled - Glyphwright";
 // A file title (at most a path) with " - Glyphwright" after it.
 static const int windowNameSize = MAX_PATH + 16;
 
@@ -46,18 +47,40 @@ static ErrorCode DocWindowTake(Document *document, const char *windowName)
     return 0;
 }
 
+int DocumentAskSave(Document *document)
+{
+    if (!document->windowDirty)
+        return IDYES;
+    int answer = MessageShowText(document->window, "Save Changes to Document?", "Confirm Close",
+                                 MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDNO)
+        return IDNO;
+    return answer == IDYES && !DocumentSave(document) ? IDYES : IDCANCEL;
+}
+
+// Closes a document whose changes have been seen to.
+static void DocumentEnd(Document *document, bool alsoQuit)
+{
+    DocToolActivate(document, 0);
+    DocumentKill(document, alsoQuit);
+}
+
 // The new record is made before the old document closes, so that running
-// out of memory leaves the old one open instead of a window with none.
-Document *DocumentCreate(ErrorCode &error, const char *windowName, int width, int height, int showCommand)
+// out of memory leaves the old one open instead of a window with none. The
+// old one is asked about its changes unless that has been `asked` already.
+static Document *DocReplace(ErrorCode &error, const char *windowName, int width, int height, int showCommand,
+                            bool asked)
 {
     Document *document = DocRecordNew(error, width, height);
     if (error)
         return nullptr;
-    if (theDocument && !DocumentClose(theDocument, false)) {
+    if (theDocument && !asked && DocumentAskSave(theDocument) == IDCANCEL) {
         DocRecordKill(document);
         error = 1;
         return nullptr;
     }
+    if (theDocument)
+        DocumentEnd(theDocument, false);
     document->buttonEnd = toolBarBaseEnd;
     error = DocWindowTake(document, windowName);
     if (error) {
@@ -71,9 +94,14 @@ Document *DocumentCreate(ErrorCode &error, const char *windowName, int width, in
     return document;
 }
 
+Document *DocumentCreate(ErrorCode &error, const char *windowName, int width, int height, int showCommand)
+{
+    return DocReplace(error, windowName, width, height, showCommand, false);
+}
+
 Document *DocumentNew(ErrorCode &error, int showCommand)
 {
-    Document *document = DocumentCreate(error, "Untitled - Glyphwright", preferences.defaultWidth,
+    Document *document = DocumentCreate(error, untitledName, preferences.defaultWidth,
                                         preferences.defaultHeight, showCommand);
     if (document)
         document->windowFiled = 0;
@@ -103,8 +131,6 @@ static ErrorCode DocFileReadOpen(HANDLE handle, unsigned char *&text, std::size_
     return 0;
 }
 
-// The file is closed as soon as it is read: closing the old document may
-// save it, and it may be this very file.
 static ErrorCode DocFileRead(const char *file, unsigned char *&text, std::size_t &size)
 {
     HANDLE handle = CreateFileA(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -115,25 +141,32 @@ static ErrorCode DocFileRead(const char *file, unsigned char *&text, std::size_t
     return error;
 }
 
+// The page is tied to the file only when it holds all of it: saving a page
+// cut short, or left empty when memory ran out, would lose the rest.
 static void DocumentOpenText(const char *file, const unsigned char *text, std::size_t size, int showCommand)
 {
     int width, height;
-    if (!DocFileMeasure(text, size, DocFileWrapWidth(file), width, height)) {
-        MessageShow(messageBadDimensions, MB_OK | MB_ICONSTOP);
-        return;
-    }
+    bool whole = DocFileMeasure(text, size, DocFileWrapWidth(file), width, height);
     char name[windowNameSize];
     DocFileWindowName(name, sizeof name, file);
     ErrorCode error;
-    Document *document = DocumentCreate(error, name, width, height, showCommand);
+    Document *document = DocReplace(error, whole ? name : untitledName, width, height, showCommand, true);
     if (!document)
         return;
-    DocFileFill(*document, text, size); // a failure leaves the new document open and empty
-    lstrcpyA(document->file, file);
-    document->windowFiled = 1;
+    if (DocFileFill(*document, text, size)) { // reported; the new document stays open and empty
+        SetWindowTextA(document->window, untitledName);
+    } else if (whole) {
+        lstrcpyA(document->file, file);
+        document->windowFiled = 1;
+    }
     InvalidateRect(document->window, nullptr, FALSE);
+    if (!whole)
+        MessageShow(messageFileCut, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The open document is saved, if the user wants, before the file is read:
+// it may be this very file. Changes the user drops are dropped only once
+// the new document takes its place.
 void DocumentOpen(const char *file, int showCommand)
 {
     // A cut path would later be saved to some other file.
@@ -141,6 +174,8 @@ void DocumentOpen(const char *file, int showCommand)
         TestError(ERROR_FILENAME_EXCED_RANGE);
         return;
     }
+    if (theDocument && DocumentAskSave(theDocument) == IDCANCEL)
+        return;
     unsigned char *text = nullptr;
     std::size_t size = 0;
     if (DocFileRead(file, text, size))
@@ -216,20 +251,9 @@ ErrorCode DocumentSaveAsDialog(Document *document)
 
 bool DocumentClose(Document *document, bool alsoQuit)
 {
-    if (document->windowDirty) {
-        int answer = MessageShowText(document->window, "Save Changes to Document?", "Confirm Close",
-                                     MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDYES) {
-            if (DocumentSave(document))
-                return false;
-        } else if (answer == IDNO) {
-            document->windowDirty = 0;
-        } else {
-            return false;
-        }
-    }
-    DocToolActivate(document, 0);
-    DocumentKill(document, alsoQuit);
+    if (DocumentAskSave(document) == IDCANCEL)
+        return false;
+    DocumentEnd(document, alsoQuit);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "app/doc_dims_win.h"
 #include "app/doc_files_win.h"
 #include "app/preferences_dialog_win.h"
+#include "base/open_url_win.h"
 #include "document/doc_email_win.h"
 #include "selection/page_effects.h"
 
@@ -86,7 +87,7 @@ void DocumentMenu(Document *document, int itemID)
     case 21: DocumentToClient(document); break;
     case 22: DocumentDimsDialog(document); break;
     case 23: DoPreferencesDialog(document); break;
-    case 41: WinHelpA(document->window, "Glyphwright Help", HELP_FINDER, 0); break;
+    case 41: OpenHelp(); break;
     case 42: ShowAboutDialog(); break;
     default:
         if (itemID >= firstEffect && itemID < firstEffect + static_cast<int>(std::size(effectCodes)))

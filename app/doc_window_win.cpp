@@ -4,6 +4,7 @@
 #include "app/doc_files_win.h"
 #include "base/error.h"
 #include "base/module_win.h"
+#include "base/preferences.h"
 #include "document/document_win.h"
 #include "tools/scroll_win.h"
 #include "tools/tool_bar_win.h"
@@ -165,6 +166,12 @@ LRESULT CALLBACK DocumentProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_CLOSE:
         DocumentClose(document, true);
+        return 0;
+    case WM_QUERYENDSESSION: // logging off or shutting down asks as a close does; Cancel refuses it
+        return DocumentAskSave(document) != IDCANCEL;
+    case WM_ENDSESSION: // the session's end ends the program before its loop does
+        if (wParam)
+            SavePreferences();
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -38,12 +38,14 @@ static void MainOpenDocument(char *commandLine, int showCommand)
         DocumentNew(error, showCommand);
 }
 
-// Runs until the quit message, whose parameter it returns.
+// Runs until the quit message, whose parameter it returns. The shortcuts are
+// the document window's wherever the keyboard is: the About window's
+// buttons answer to some of the same command numbers.
 static int MainLoop(HACCEL accelerators)
 {
     MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+        if (theWindow && TranslateAcceleratorA(theWindow, accelerators, &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

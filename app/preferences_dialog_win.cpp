@@ -27,6 +27,7 @@ enum PrefsItem {
     prefsGrayChars = 217,
     prefsNonASCII = 219,
     prefsPrefix = 221,
+    prefsAskWidth = 227,
 };
 
 const int prefsFirstSize = 6, prefsLastSize = 14;
@@ -119,6 +120,7 @@ void ShowPreferencesItems(HWND theDialog)
     PrefsListSelect(theDialog, prefsSizeList, size);
     CheckDlgButton(theDialog, prefsNonASCII, newPrefs.allowNonASCII ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextA(theDialog, prefsPrefix, newPrefs.messagePrefix);
+    CheckDlgButton(theDialog, prefsAskWidth, newPrefs.emailWidthQuiet ? BST_UNCHECKED : BST_CHECKED);
 }
 
 // Only fixed-width fonts keep the page's columns straight.
@@ -138,6 +140,11 @@ static void PrefsInit(HWND dialog)
         SetDlgItemTextA(dialog, prefsHint, hint);
     newPrefs = preferences;
     ShowPreferencesItems(dialog);
+    // A display font that is no longer installed gives way to the first fixed
+    // one: OK would otherwise store no name, and the page would be painted in
+    // a proportional font.
+    if (SendDlgItemMessageA(dialog, prefsFontList, CB_GETCURSEL, 0, 0) == CB_ERR)
+        SendDlgItemMessageA(dialog, prefsFontList, CB_SETCURSEL, 0, 0);
 }
 
 // The chooser's custom colours start black and are not kept between uses.
@@ -201,8 +208,10 @@ static void PrefsOk(HWND dialog)
             MessageShow(fault.message, MB_OK | MB_ICONSTOP);
     if (faults)
         return;
-    // A drop-down list's text is its selection's, empty with none.
-    GetDlgItemTextA(dialog, prefsFontList, newPrefs.displayFont, sizeof newPrefs.displayFont);
+    // A drop-down list's text is its selection's; with no fixed font to
+    // choose from there is none, and the stored name stays.
+    if (SendDlgItemMessageA(dialog, prefsFontList, CB_GETCURSEL, 0, 0) != CB_ERR)
+        GetDlgItemTextA(dialog, prefsFontList, newPrefs.displayFont, sizeof newPrefs.displayFont);
     newPrefs.displaySize = static_cast<int>(SendDlgItemMessageA(dialog, prefsSizeList, CB_GETCURSEL, 0, 0)) +
                            prefsFirstSize;
     EndDialog(dialog, IDOK);
@@ -220,6 +229,7 @@ static void PrefsCommand(HWND dialog, int item, int notification)
             PrefsUseDefault(dialog, choice);
     switch (item) {
     case prefsNonASCII: newPrefs.allowNonASCII = IsDlgButtonChecked(dialog, prefsNonASCII) == BST_CHECKED; break;
+    case prefsAskWidth: newPrefs.emailWidthQuiet = IsDlgButtonChecked(dialog, prefsAskWidth) != BST_CHECKED; break;
     case IDOK: PrefsOk(dialog); break;
     case IDCANCEL: EndDialog(dialog, IDCANCEL); break; // the close box too
     }

@@ -12,6 +12,8 @@ enum MessageId : unsigned {
     messageLaterPreferences = 404,
     messageNoMapi = 405,
     messageFileMapping = 406,
+    messageFileCut = 407,
+    messageWideEmail = 408,
 };
 
 // The hint under the number fields of the dimension dialogs.
@@ -20,5 +22,8 @@ const unsigned stringDimensionsHint = 501;
 // Loads string `id` and shows it with the box style `flags` (an icon and the
 // buttons) under `caption` (null for the default); returns the button chosen.
 int MessageShow(unsigned id, unsigned flags, const char *caption = nullptr);
+// Like MessageShow, with the string's printf-style fields filled from the
+// arguments that follow.
+int MessageShowFormat(unsigned id, unsigned flags, ...);
 // Shows `text` in a box owned by `owner`; returns the button chosen.
 int MessageShowText(HWND__ *owner, const char *text, const char *caption, unsigned flags);

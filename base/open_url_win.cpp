@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include "base/error.h"
 #include "base/message.h"
 #include "base/module_win.h"
 
+// The help file's name; it lies beside the program file.
+const char helpFileName[] = "glyphwright.html";
 // "Your default web browser could not be launched...", to which the address is added.
 const unsigned messageNoBrowser = 608;
 
@@ -30,4 +33,19 @@ void OpenURL(const char *url)
     int length = LoadStringA(theInstance, messageNoBrowser, text, sizeof text);
     lstrcpynA(text + length, url, sizeof text - length);
     MessageShowText(nullptr, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void OpenHelp()
+{
+    char path[MAX_PATH + sizeof helpFileName];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (!length || length == MAX_PATH) {
+        TestZeroError(nullptr);
+        return;
+    }
+    char *name = path + length;
+    while (name > path && name[-1] != '\\')
+        --name;
+    lstrcpyA(name, helpFileName);
+    OpenURL(path);
 }

@@ -45,6 +45,29 @@ template <class T> static void Clamp(T &value, int low, int high)
     value = static_cast<T>(std::clamp<int>(value, low, high));
 }
 
+// A pen draws from 1 to 12 cells wide: a size of 0 would draw nothing.
+static std::uint16_t PrefsPenCorrect(unsigned param)
+{
+    unsigned size = std::clamp<unsigned>(param & 0x0FFF, 1, 12);
+    return static_cast<std::uint16_t>((param & ~0x0FFFu) | size);
+}
+
+// Control characters (line ends, tabs, 0) would break the lines of pages
+// and of the text they are saved as.
+static bool PrefsControl(char character)
+{
+    return static_cast<unsigned char>(character) < ' ';
+}
+
+static void PrefsDropControls(unsigned char *characters)
+{
+    unsigned char *kept = characters;
+    for (; *characters; ++characters)
+        if (!PrefsControl(static_cast<char>(*characters)))
+            *kept++ = *characters;
+    *kept = 0;
+}
+
 void PreferencesCorrect(Preferences &prefs)
 {
     Clamp(prefs.defaultWidth, 0, 500);
@@ -54,9 +77,9 @@ void PreferencesCorrect(Preferences &prefs)
     Clamp(prefs.bigTextJustification, 0, 2);
     Clamp(prefs.bigTextSize, 4, 127);
     // The pen settings keep their shape bits (15, 14) and size (0-3); bit 15 is always set.
-    prefs.pencilParam = (prefs.pencilParam | 0x8000) & 0xC00F;
-    prefs.rubberParam = (prefs.rubberParam | 0x8000) & 0xC00F;
-    prefs.drawParam &= 0x000F;
+    prefs.pencilParam = PrefsPenCorrect((prefs.pencilParam | 0x8000) & 0xC00F);
+    prefs.rubberParam = PrefsPenCorrect((prefs.rubberParam | 0x8000) & 0xC00F);
+    prefs.drawParam = PrefsPenCorrect(prefs.drawParam & 0x000F);
     // A stored record is outside input: settings that index tables are kept in
     // range and strings are always terminated.
     Clamp(prefs.pictureSquish, 0, 2);
@@ -67,8 +90,10 @@ void PreferencesCorrect(Preferences &prefs)
     prefs.bigTextFont[sizeof prefs.bigTextFont - 1] = 0;
     prefs.messagePrefix[sizeof prefs.messagePrefix - 1] = 0;
     prefs.grayscaleCharacters[sizeof prefs.grayscaleCharacters - 1] = 0;
-    if (!prefs.grayscaleCharacters[0])
+    PrefsDropControls(prefs.grayscaleCharacters);
+    if (!prefs.grayscaleCharacters[0] || !prefs.grayscaleCharacters[1])
         std::memcpy(prefs.grayscaleCharacters, defaultAChars, sizeof defaultAChars);
-    if (!prefs.toolCharacter)
+    if (PrefsControl(prefs.toolCharacter))
         prefs.toolCharacter = '*';
+    prefs.emailWidthQuiet = prefs.emailWidthQuiet != 0;
 }

@@ -15,7 +15,8 @@ struct Preferences {
     Color rulerColor;                  // rulers and their corner square
     Color backColor;                   // page background
     Color foreColor;                   // characters
-    std::uint8_t reserved1[8];
+    char emailWidthQuiet;              // Send Email does not ask about drawings wider than mail keeps
+    std::uint8_t reserved1[7];
     std::int32_t displaySize;          // display font size in points, 6 to 14
     std::int32_t bigTextSize;          // 4 to 127
     std::int16_t defaultWidth;         // columns of a new document, 0 to 500
@@ -50,6 +51,7 @@ struct Preferences {
 #pragma pack(pop)
 
 static_assert(sizeof(Preferences) == 648, "the stored record is 648 bytes");
+static_assert(offsetof(Preferences, emailWidthQuiet) == 16, "stored layout: 0 in records saved before it");
 static_assert(offsetof(Preferences, displaySize) == 24, "stored layout");
 static_assert(offsetof(Preferences, defaultWidth) == 32, "stored layout");
 static_assert(offsetof(Preferences, pencilParam) == 40, "stored layout");

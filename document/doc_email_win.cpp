@@ -6,6 +6,7 @@
 
 #include "base/memory.h"
 #include "base/message.h"
+#include "document/doc_email.h"
 #include "page/text_conversion.h"
 
 // Linking the mail library would load it at every start; it is loaded only
@@ -27,6 +28,13 @@ static void EmailSend(HWND window, char *text)
     FreeLibrary(library);
 }
 
+// A drawing wider than mail programs keep goes only if the user says so.
+static bool EmailWidthAccepted(const unsigned char *text, std::size_t size)
+{
+    int width = EmailWidthToAsk(text, size);
+    return !width || MessageShowFormat(messageWideEmail, MB_YESNO | MB_ICONQUESTION, width, emailWrapWidth) == IDYES;
+}
+
 void DocumentToClient(Document *document)
 {
     const DocState &now = document->now;
@@ -34,6 +42,7 @@ void DocumentToClient(Document *document)
     std::size_t size;
     if (PageToText(text, size, now.floating ? now.front : now.back, false))
         return;
-    EmailSend(document->window, reinterpret_cast<char *>(text));
+    if (EmailWidthAccepted(text, size))
+        EmailSend(document->window, reinterpret_cast<char *>(text));
     Destroy(text);
 }

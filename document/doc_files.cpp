@@ -26,14 +26,15 @@ int DocFileWrapWidth(const char *file)
 }
 
 // An empty file measures no columns wide, but the tools need a cell to work
-// on. Too many rows are refused rather than cut: saving a cut text would
-// silently lose the rest of the file.
+// on.
 bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, int &width, int &height)
 {
     width = wrapWidth;
     PagePointerDims(text, size, width, height);
     width = std::max(width, 1);
-    return height <= docFileMaxRows;
+    bool whole = height <= docFileMaxRows;
+    height = std::min(height, docFileMaxRows);
+    return whole;
 }
 
 // The title is worked out here rather than asked of the dialog library,

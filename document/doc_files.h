@@ -16,8 +16,8 @@ const int docMaxColumns = 500;
 bool DocFileIsDocument(const char *file);
 // The width at which a file's lines are wrapped: wider for documents.
 int DocFileWrapWidth(const char *file);
-// The page size `text` needs when wrapped at `wrapWidth`, at least one cell;
-// false when it has more rows than a document may hold.
+// The page size `text` needs when wrapped at `wrapWidth`, at least one cell
+// and at most docFileMaxRows rows; false when the text has more rows than that.
 bool DocFileMeasure(const unsigned char *text, std::size_t size, int wrapWidth, int &width, int &height);
 // "<file title> - Glyphwright" into `name` of `capacity` bytes (more than the
 // suffix takes): the name of `file` without its folder, cut to fit.

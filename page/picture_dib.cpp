@@ -90,12 +90,6 @@ bool DibLayoutFits(const DibLayout &layout, std::uint32_t size)
     return layout.bits <= size && layout.rows <= (size - layout.bits) / layout.rowBytes;
 }
 
-ErrorCode DibRefuse()
-{
-    TestError(errorInvalidData);
-    return errorInvalidData;
-}
-
 // The level of the nearest grey, whose red, green and blue are all equal,
 // is the mean of the three; a pixel's darkness is its distance from white.
 unsigned char DibDarkness(unsigned red, unsigned green, unsigned blue)
@@ -167,6 +161,12 @@ std::int32_t DibNearest(std::int32_t at, std::int32_t source, std::int32_t dest)
 }
 
 } // namespace
+
+ErrorCode DibRefuse()
+{
+    TestError(errorInvalidData);
+    return errorInvalidData;
+}
 
 ErrorCode DibRead(const void *block, std::uint32_t size, DibInfo &info)
 {

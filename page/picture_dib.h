@@ -21,6 +21,8 @@ struct DibInfo {
     std::uint32_t shifts[3];     // the lowest bit of each mask
 };
 
+// Reports a picture that is not what it claims to be; returns errorInvalidData.
+ErrorCode DibRefuse();
 // Fills `info` from the bitmap in the `size` bytes at `block`. A header that
 // does not fit the block, or a format other than uncompressed 1, 4, 8, 16,
 // 24 or 32 bits or 16 or 32 bits with colour masks, is reported and refused.

@@ -148,8 +148,7 @@ TableRecord *TextToTable(ErrorCode &error, const unsigned char *theText, std::si
     return table;
 }
 
-// Whether a rule follows column or row `index` of `count` under `mode`.
-static bool TableRuleAfter(RuleMode mode, int index, int count)
+bool TableRuleAfter(RuleMode mode, int index, int count)
 {
     bool last = index == count - 1;
     switch (mode) {
@@ -164,12 +163,17 @@ static bool TableRuleAfter(RuleMode mode, int index, int count)
     }
 }
 
+int TableFirstCell(RuleMode horiMode)
+{
+    return horiMode == noRules ? 0 : 2;
+}
+
 // Stores where each column's cells start and gives the page's width: each
 // column is followed by a gap, and a ruled one by a rule and another gap.
 static ErrorCode TableLayOut(TableRecord *table, RuleMode horiMode, int &width)
 {
     TableColumn *columns = TableColumns(table);
-    int next = horiMode == noRules ? 0 : 2;
+    int next = TableFirstCell(horiMode);
     for (int c = 0; c < table->columns; ++c) {
         columns[c].position = static_cast<std::int16_t>(next);
         next += columns[c].width + 1 + (TableRuleAfter(horiMode, c, table->columns) ? 2 : 0);
@@ -182,41 +186,58 @@ static ErrorCode TableLayOut(TableRecord *table, RuleMode horiMode, int &width)
     return 0;
 }
 
-// Draws a full-width rule at `row` and moves below it. Like every growth of
-// the page, it is refused once the page would be too tall for 16 bits.
+// The rows a table takes when none of its cells wraps: one for each of its
+// rows and one for each horizontal rule.
+static int TableLeastHeight(const TableRecord *table, RuleMode vertMode)
+{
+    int height = table->rows + (vertMode != noRules);
+    for (int row = 0; row < table->rows; ++row)
+        height += TableRuleAfter(vertMode, row, table->rows);
+    return height;
+}
+
+// Makes the page at least `rows` tall. It grows in doubling steps, so that a
+// long table whose cells wrap is not copied again for each of its rows;
+// TableToPage cuts it to the rows used at the end. Like every growth of the
+// page, it is refused once the page would be too tall for 16 bits.
+static ErrorCode TableReserve(Page &page, int rows)
+{
+    if (rows <= page.height)
+        return 0;
+    return PageResize(page, page.width, std::max(rows, std::min(2 * page.height, INT16_MAX)));
+}
+
+// Draws a full-width rule at `row` and moves below it.
 static ErrorCode TableRule(Page &page, int &row)
 {
-    ErrorCode error = HorizontalLine(page, row);
+    ErrorCode error = TableReserve(page, row + 1);
+    if (!error)
+        error = HorizontalLine(page, row);
     if (!error)
         ++row;
     return error;
 }
 
-// Wraps one cell within its column at `row`, growing the page to take it.
+// Wraps one cell within its column at `row`, straight onto the page.
 static ErrorCode TableLayCell(Page &page, const TableColumn &column, int row, const unsigned char *cell,
                               std::size_t length, int &tallest)
 {
-    Page cellPage;
-    ErrorCode error =
-        TextToPage(cellPage, column.width, 0, static_cast<Justification>(column.justification), cell, length);
-    if (error)
-        return error;
-    int bottom = row + cellPage.height;
-    if (bottom > page.height)
-        error = PageResize(page, page.width, bottom);
-    if (!error) {
-        PageMerge(page, cellPage, column.position, row, directCopy);
-        tallest = std::max<int>(tallest, cellPage.height);
-    }
-    PageKill(cellPage);
+    int lines;
+    ErrorCode error = TableReserve(page, row + 1);
+    if (!error)
+        error = TextOntoPage(page, column.position, row, column.width,
+                             static_cast<Justification>(column.justification), cell, length, lines);
+    if (!error)
+        tallest = std::max(tallest, lines);
     return error;
 }
 
 // Lays the cells row by row, each row as tall as its tallest cell, with the
-// horizontal rules that `vertMode` puts above, between and below them.
-static ErrorCode TableRows(Page &page, const TableRecord *table, RuleMode vertMode)
+// horizontal rules that `vertMode` puts above, between and below them; `row`
+// ends below the last of them.
+static ErrorCode TableRows(Page &page, const TableRecord *table, RuleMode vertMode, int &row)
 {
-    int row = 0;
+    row = 0;
     if (vertMode != noRules) {
         ErrorCode error = TableRule(page, row);
         if (error)
@@ -260,10 +281,14 @@ ErrorCode TableToPage(Page &page, TableRecord *table, RuleMode horiMode, RuleMod
     if (error)
         return error;
     Page made;
-    error = PageNew(made, width, 0);
+    // Made as tall as the table is at least, it grows only where cells wrap.
+    error = PageNew(made, width, TableLeastHeight(table, vertMode));
     if (error)
         return error;
-    error = TableRows(made, table, vertMode);
+    int height;
+    error = TableRows(made, table, vertMode, height);
+    if (!error)
+        error = PageResize(made, width, height);
     if (error) {
         PageKill(made);
         return error;

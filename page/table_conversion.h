@@ -36,6 +36,12 @@ const unsigned char *TableText(const TableRecord *table);
 // `ruleMode` fits `maxWidth` cells. Null with `error` set on failure.
 TableRecord *TextToTable(ErrorCode &error, const unsigned char *theText, std::size_t dataSize, int maxWidth,
                          RuleMode ruleMode);
+// Whether a rule follows column or row `index` of `count` under `mode`.
+bool TableRuleAfter(RuleMode mode, int index, int count);
+// The page column where the first column's cells start: past the left rule
+// and its gap when `horiMode` has one.
+int TableFirstCell(RuleMode horiMode);
+
 // Creates `page` holding the table, with vertical rules by `horiMode` and
 // horizontal ones by `vertMode`; stores each column's start in its position.
 // On failure no page is left.

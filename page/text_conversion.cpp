@@ -1,7 +1,9 @@
 #include "page/text_conversion.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "base/memory.h"
 #include "base/preferences.h"
@@ -151,28 +153,81 @@ static void TextPutLine(unsigned char *row, int width, const unsigned char *line
     std::memcpy(row + TextLineStart(justify, width, length), line, length);
 }
 
+// Where each line of a wrapped text ends. Short texts, such as the cells of a
+// table, keep their ends in `local` and need no block of their own.
+struct TextWrapped {
+    std::size_t local[64];
+    std::size_t *ends;
+    std::size_t lines;
+};
+
+// Wraps the text at `width` into at most `height` lines, 0 for no limit.
+static ErrorCode TextWrap(TextWrapped &wrapped, const unsigned char *text, std::size_t size, int width, int height)
+{
+    // Each byte ends at most one line, and the text's end one more.
+    std::size_t limit = size + 1;
+    if (height > 0)
+        limit = std::min(limit, static_cast<std::size_t>(height));
+    ErrorCode error = 0;
+    wrapped.ends = wrapped.local;
+    if (limit > std::size(wrapped.local))
+        wrapped.ends = static_cast<std::size_t *>(Allocate(error, limit * sizeof(std::size_t)));
+    if (!error)
+        wrapped.lines = TextLineEnds(text, size, width, nullptr, wrapped.ends, limit);
+    return error;
+}
+
+static void TextWrappedKill(TextWrapped &wrapped)
+{
+    if (wrapped.ends != wrapped.local)
+        Destroy(wrapped.ends);
+}
+
+// Puts the wrapped lines into `width` cells a row from `first` down, rows
+// being `stride` cells apart.
+static void TextPutLines(unsigned char *first, int stride, int width, Justification justify,
+                         const unsigned char *text, const TextWrapped &wrapped)
+{
+    for (std::size_t r = 0; r < wrapped.lines; ++r) {
+        std::size_t start = r ? wrapped.ends[r - 1] : 0;
+        TextPutLine(first + r * stride, width, text + start, wrapped.ends[r] - start, justify,
+                    r + 1 == wrapped.lines);
+    }
+}
+
 ErrorCode TextToPage(Page &page, int width, int height, Justification justify, const unsigned char *textPtr,
                      std::size_t textSize)
 {
-    // Each byte ends at most one line, and the text's end one more.
-    std::size_t limit = textSize + 1;
-    if (height > 0)
-        limit = std::min(limit, static_cast<std::size_t>(height));
-    ErrorCode error;
-    auto *ends = static_cast<std::size_t *>(Allocate(error, limit * sizeof(std::size_t)));
+    TextWrapped wrapped;
+    ErrorCode error = TextWrap(wrapped, textPtr, textSize, width, height);
     if (error)
         return error;
-    std::size_t lines = TextLineEnds(textPtr, textSize, width, nullptr, ends, limit);
     Page made;
-    error = PageNew(made, width, static_cast<int>(lines));
+    error = PageNew(made, width, static_cast<int>(wrapped.lines));
     if (!error) {
-        for (std::size_t r = 0; r < lines; ++r) {
-            std::size_t start = r ? ends[r - 1] : 0;
-            TextPutLine(made.data + r * width, width, textPtr + start, ends[r] - start, justify, r + 1 == lines);
-        }
+        TextPutLines(made.data, width, width, justify, textPtr, wrapped);
         page = made;
     }
-    Destroy(ends);
+    TextWrappedKill(wrapped);
+    return error;
+}
+
+ErrorCode TextOntoPage(Page &page, int col, int row, int width, Justification justify, const unsigned char *text,
+                       std::size_t size, int &lines)
+{
+    TextWrapped wrapped;
+    ErrorCode error = TextWrap(wrapped, text, size, width, 0);
+    if (error)
+        return error;
+    std::size_t bottom = row + wrapped.lines;
+    if (bottom > static_cast<std::size_t>(page.height))
+        error = PageResize(page, page.width, static_cast<int>(std::min<std::size_t>(bottom, INT32_MAX)));
+    if (!error) {
+        TextPutLines(page.data + static_cast<std::int32_t>(row) * page.width + col, page.width, width, justify, text,
+                     wrapped);
+        lines = static_cast<int>(wrapped.lines);
+    }
+    TextWrappedKill(wrapped);
     return error;
 }
 

@@ -34,6 +34,12 @@ int TextLineStart(Justification justify, int width, int length);
 // justified; `height` is the most rows to make, 0 for no limit.
 ErrorCode TextToPage(Page &page, int width, int height, Justification justify, const unsigned char *textPtr,
                      std::size_t textSize);
+// Wraps and justifies the text into the `width` cells from column `col` of
+// `page`, from `row` down, writing only the cells its characters fall on and
+// making the page taller when the text reaches below it; `lines` is how many
+// rows the text took (at least one).
+ErrorCode TextOntoPage(Page &page, int col, int row, int width, Justification justify, const unsigned char *text,
+                       std::size_t size, int &lines);
 // Writes `page` as CR LF lines into a new block (one 0 byte after the text,
 // not counted in `dataSize`) that the caller destroys. Without `filing` the
 // page is trimmed and the centred message prefix goes first.

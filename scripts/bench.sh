@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine. Google Benchmark is built from
-# Debian's source package, fetched once into build/benchmark-src through a
-# private source list, so the machine's own apt configuration is not touched.
+# Debian's source package, fetched once into build/benchmark-src from the
+# machine's own package sources: their deb-src twins go into a private source
+# list, so the machine's apt configuration is not touched.
 # Extra arguments go to each benchmark program (for example --benchmark_filter=Picture).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,11 +10,19 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 src="$root/build/benchmark-src"
 if [[ ! -f "$src/CMakeLists.txt" ]]; then
     apt="$root/build/apt"
-    mkdir -p "$apt/lists/partial" "$src"
-    cat >"$apt/sources.list" <<'LIST'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-LIST
-    options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=/dev/null"
+    rm -rf "$apt/parts"
+    mkdir -p "$apt/lists/partial" "$apt/parts" "$src"
+    : >"$apt/sources.list"
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+        if [[ ! -f $file ]]; then
+            continue
+        elif [[ $file == *.sources ]]; then
+            sed 's/^Types:.*/Types: deb-src/' "$file" >"$apt/parts/${file##*/}"
+        else
+            sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" >>"$apt/sources.list"
+        fi
+    done
+    options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
              -o "Dir::State::Lists=$apt/lists" -o "APT::Sandbox::User=root")
     apt-get "${options[@]}" update -qq
     (cd "$apt" && apt-get "${options[@]}" source --download-only -qq benchmark)

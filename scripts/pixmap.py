@@ -4,6 +4,7 @@
 
     pixmap.py MAP OUTPUT.ico|OUTPUT.cur|OUTPUT.bmp
     pixmap.py --indexed MAP OUTPUT.bmp      a bitmap of 256 colours, not true colour
+    pixmap.py --size 48 MAP OUTPUT.png      an icon as a PNG of 48x48, for desktops
     pixmap.py --sheet SHEET.png MAP...
 
 A map is a text file of these lines; blank lines and lines that start with
@@ -205,12 +206,29 @@ class Canvas:
                         self.fill(left + (4 * n + x) * scale, top + y * scale, scale, scale, BLACK)
 
     def png(self):
-        def chunk(kind, data):
-            return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-        raw = b"".join(b"\0" + bytes(row) for row in self.rows)
-        return (b"\x89PNG\r\n\x1a\n"
-                + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+        return png_bytes(self.width, self.height, self.rows, alpha=False)
+
+
+def png_bytes(width, height, rows, alpha):
+    """A PNG file of rows of bytes: red, green, blue and, with `alpha`, its alpha."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    raw = b"".join(b"\0" + bytes(row) for row in rows)
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def write_png(path, hotspot, images, size):
+    """The icon at `size` pixels square: the largest of its images that fits a whole number of times,
+    each pixel repeated, so that pixel art stays sharp."""
+    fitting = [image for image in images if image[0] == image[1] and size % image[0] == 0]
+    if hotspot is not None or not fitting:
+        raise MapError(f"{path}: no square icon image fits {size}x{size} a whole number of times")
+    width, _, rows = max(fitting, key=lambda image: image[0])
+    scale = size // width
+    scaled = [b"".join(bytes(pixel) * scale for pixel in row) for row in rows for _ in range(scale)]
+    path.write_bytes(png_bytes(size, size, scaled, alpha=True))
 
 
 def draw_image(canvas, left, top, image, hotspot, scale):
@@ -256,6 +274,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sheet", metavar="SHEET.png", help="draw the maps on one PNG sheet")
     parser.add_argument("--indexed", action="store_true", help="write a bitmap of 256 colours")
+    parser.add_argument("--size", type=int, help="the side in pixels of the PNG to write")
     parser.add_argument("files", nargs="+", metavar="FILE")
     args = parser.parse_args()
     try:
@@ -263,10 +282,12 @@ def main():
             write_sheet(args.sheet, args.files)
         elif len(args.files) == 2 and Path(args.files[1]).suffix.lower() in (".ico", ".cur"):
             write_icon(Path(args.files[1]), *parse_map(args.files[0]))
+        elif len(args.files) == 2 and Path(args.files[1]).suffix.lower() == ".png" and args.size:
+            write_png(Path(args.files[1]), *parse_map(args.files[0]), args.size)
         elif len(args.files) == 2 and Path(args.files[1]).suffix.lower() == ".bmp":
             write_bitmap(Path(args.files[1]), *parse_map(args.files[0]), indexed=args.indexed)
         else:
-            parser.error("give a map and an .ico, .cur or .bmp file to write, or --sheet and maps")
+            parser.error("give a map and an .ico, .cur or .bmp file to write, --size and a .png file, or --sheet and maps")
     except (MapError, OSError) as error:
         sys.exit(f"pixmap.py: {error}")
 

@@ -11,6 +11,7 @@
 #include "document/doc_platform.h"
 #include "page/picture.h"
 #include "page/picture_dib.h"
+#include "page/picture_png_win.h"
 #include "page/picture_win.h"
 #include "page/text_conversion.h"
 #include "selection/select_formats.h"
@@ -153,6 +154,19 @@ static ErrorCode SelectReceiveMetafile(Document *document, HENHMETAFILE metafile
                                 std::int64_t{bounds.bottom} - bounds.top, formatMetafile);
 }
 
+// A PNG picture is decoded and then kept and converted as a bitmap.
+static ErrorCode SelectReceivePng(Document *document, const unsigned char *png, std::size_t size)
+{
+    unsigned char *dib;
+    std::size_t dibSize;
+    ErrorCode error = PngToDib(png, size, dib, dibSize);
+    if (error)
+        return error;
+    error = SelectReceiveBitmap(document, dib, dibSize);
+    Destroy(dib);
+    return error;
+}
+
 // The table is narrowed to the columns between the first visible one and the
 // page's right edge.
 static ErrorCode SelectReceiveTable(Document *document, const unsigned char *text, std::size_t size)
@@ -188,6 +202,8 @@ static ErrorCode SelectReceiveBlock(Document *document, HANDLE theHandle, std::s
         error = SelectReceivePage(document, block, size);
     else if (format == CF_DIB)
         error = SelectReceiveBitmap(document, block, size);
+    else if (format == pngClipFormat)
+        error = SelectReceivePng(document, block, size);
     else if (format == CF_TEXT)
         error = SelectReceiveTable(document, block, size);
     GlobalUnlock(theHandle);
@@ -210,6 +226,7 @@ void SelectReceive(Document *document, HANDLE theHandle, std::size_t dataSize, U
     // Half-made, it goes with what it holds; the failure was reported.
     if (error)
         DocFrontPageDrop(*document, true, false);
+    document->penStyle = penStyleHidden; // the new page's frame is not on the screen yet
     SelectTemp(document, 0, nullptr);
     SelectButtonsRefresh(document);
 }

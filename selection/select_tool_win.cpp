@@ -3,10 +3,12 @@
 #include <iterator>
 
 #include "selection/select_formats.h"
+#include "selection/select_table.h"
+#include "selection/select_table_win.h"
 #include "selection/selection_win.h"
 #include "tools/tool_bar_win.h"
 
-// The cursor and help detail over each area of a selection.
+// The cursor and help detail over each area of a selection or handle of a table.
 struct SelectAreaPlacing {
     std::int16_t area;
     CursorNumber cursor;
@@ -25,6 +27,15 @@ static const SelectAreaPlacing selectAreaPlacings[] = {
     {areaTop | areaRight, cursorSizeNESW, 216},
     {areaBottom | areaLeft, cursorSizeNESW, 216},
 };
+
+static const SelectAreaPlacing selectHandlePlacings[] = {
+    {handleWidth, cursorWidth, 203},
+    {handleJustify, cursorJustification, 204},
+};
+
+// The drag that a press on each table handle starts.
+static void (*const selectHandleDrags[])(Document *document, POINTS localPoint, std::int16_t column) = {
+    nullptr, SelectDragWidth, SelectChangeJustify};
 
 static const SelectFormat &SelectFormatNow(const Document *document)
 {
@@ -59,11 +70,14 @@ void SelectKey(Document *document, char keyChar)
         SelectDrop(document, false);
 }
 
-// Table column editing (SelectArea, SelectDragWidth, SelectChangeJustify),
-// when it comes, takes presses on a floating table's column edges and middles
-// here, before the selection machinery sees them.
+// A table's column handles lie inside the selection, so they come first.
 void SelectMouse(Document *document, POINTS localPoint)
 {
+    std::int16_t column;
+    if (auto drag = selectHandleDrags[SelectArea(document, {localPoint.x, localPoint.y}, &column)]) {
+        drag(document, localPoint, column);
+        return;
+    }
     switch (SelectionMouse(document, localPoint, SelectFormatNow(document).possibilities)) {
     case mouseMakeNew: {
         RECT rect;
@@ -101,17 +115,28 @@ void SelectButtons(Document *document, int activated)
         ToolButtonInit(document, buttonRuleMode, nullptr);
 }
 
-// As with the mouse, SelectArea's table column edges and middles will be
-// placed here first.
+// The row of `placings` for `area`, or none.
+template <std::size_t count>
+static const SelectAreaPlacing *SelectPlacingFind(const SelectAreaPlacing (&placings)[count], int area)
+{
+    for (const SelectAreaPlacing &placing : placings) {
+        if (placing.area == area)
+            return &placing;
+    }
+    return nullptr;
+}
+
+// As with the mouse, a table's column handles come first.
 Placing SelectPlacing(Document *document, POINT localPoint)
 {
     const SelectFormat &format = SelectFormatNow(document);
-    std::int16_t area = SelectionArea(document, localPoint, format.possibilities);
-    for (const SelectAreaPlacing &placing : selectAreaPlacings) {
-        if (placing.area == area)
-            return PlacingMake(placing.cursor, format.titleIndex, placing.detailIndex);
-    }
-    return PlacingMake(cursorArrow, format.titleIndex, 0);
+    std::int16_t column;
+    const SelectAreaPlacing *found = SelectPlacingFind(selectHandlePlacings, SelectArea(document, localPoint, &column));
+    if (!found)
+        found = SelectPlacingFind(selectAreaPlacings, SelectionArea(document, localPoint, format.possibilities));
+    if (!found)
+        return PlacingMake(cursorArrow, format.titleIndex, 0);
+    return PlacingMake(found->cursor, format.titleIndex, found->detailIndex);
 }
 
 ErrorCode SelectCopy(Document *document, Clip &clip)

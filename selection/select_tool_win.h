@@ -30,8 +30,8 @@ Placing SelectPlacing(Document *document, POINT localPoint);
 // that of the page.
 ErrorCode SelectCopy(Document *document, Clip &clip);
 // Paste as one undoable action: a page (pageClipFormat), tab-separated text
-// (CF_TEXT) as a table, or a picture (CF_DIB, or CF_ENHMETAFILE whose
-// `theHandle` is the metafile itself) floats at the first visible cell.
+// (CF_TEXT) as a table, or a picture (CF_DIB, pngClipFormat, or CF_ENHMETAFILE
+// whose `theHandle` is the metafile itself) floats at the first visible cell.
 void SelectReceive(Document *document, HANDLE theHandle, std::size_t dataSize, UINT format);
 // Drops what floats and lifts the whole page.
 void SelectSelAll(Document *document);

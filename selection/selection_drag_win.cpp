@@ -10,8 +10,7 @@ static POINT AsPoint(POINTS point)
     return {point.x, point.y};
 }
 
-// The pointer in client pixels, without scrolling.
-static POINT SelectionMousePoint(Document *document)
+POINT SelectionMousePoint(Document *document)
 {
     POINT where;
     GetCursorPos(&where);
@@ -19,9 +18,7 @@ static POINT SelectionMousePoint(Document *document)
     return where;
 }
 
-// One pass of a drag: the pointer, after scrolling when it presses against an
-// edge of the page area.
-static POINT SelectionDragPoint(Document *document)
+POINT SelectionDragPoint(Document *document)
 {
     POINT where = SelectionMousePoint(document);
     DocAutoScroll(document, where, 1);

@@ -33,6 +33,12 @@ void SelectionToolTemp(Document *document, std::int16_t showMode);
 // once with the frame hidden around the change.
 void SelectionPlace(Document *document, int col, int row, int width, int height);
 
+// The pointer in client pixels, without scrolling.
+POINT SelectionMousePoint(Document *document);
+// One pass of a drag: the pointer, after scrolling when it presses against an
+// edge of the page area.
+POINT SelectionDragPoint(Document *document);
+
 std::int16_t SelectionArea(Document *document, POINT localPoint, std::int16_t possibilities);
 // A press in the page area: moves or resizes the floating page, or drops it
 // and says whether a new rectangle is wanted.

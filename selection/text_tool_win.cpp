@@ -173,7 +173,7 @@ Placing TextPlacing(Document *document, POINT localPoint)
 ErrorCode TextCopy(Document *document, Clip &clip)
 {
     const DocState &now = document->now;
-    ErrorCode error = ClipAdd(clip, CF_TEXT, now.handle, now.used, nullptr);
+    ErrorCode error = ClipAddText(clip, now.handle, now.used);
     if (!error)
         error = PageAddToClip(now.front, clip, true);
     return error;

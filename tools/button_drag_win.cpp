@@ -6,7 +6,6 @@
 
 namespace {
 
-const int justificationStep = 16;  // pixels sideways per justification
 const int justificationIcon = 259; // left; centre, right and justified follow
 
 POINT ClientPointer(Document *document)
@@ -51,7 +50,7 @@ void JustificationWrite(ToolButton *button, const int value[2])
 }
 
 const DragKind justificationDrag = {JustificationMyDraw, JustificationRead, JustificationFollow, JustificationWrite,
-                                    true};
+                                    recalcAlways};
 
 } // namespace
 
@@ -79,7 +78,8 @@ void ButtonDragFollow(Document *document, ToolButton *button, POINTS pressPoint,
         }
     } while (ToolMouseDown());
     ToolInvalRect(document, button->left, button->right);
-    if (kind.recalculates && (drag.forced || DragChanged(drag, drag.start)))
+    bool changed = drag.forced || DragChanged(drag, drag.start);
+    if (kind.recalc == recalcAlways || (kind.recalc == recalcChanged && changed))
         ToolRecalculate();
     ReleaseDC(document->window, context);
 }

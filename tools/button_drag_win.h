@@ -17,6 +17,13 @@ struct ButtonDrag {
     bool forced;              // changed outside `value` (by a dialog)
 };
 
+// When a drag rebuilds the floating page, on release.
+enum DragRecalc : std::uint8_t {
+    recalcNever,   // the settings apply to what is drawn next
+    recalcChanged, // when they differ from those at the press
+    recalcAlways,  // every time, so that a page edited since it was built matches its settings again
+};
+
 // One kind of drag: how it shows, reads, follows and stores its settings.
 struct DragKind {
     void (*myDraw)(HDC context, ToolButton *button, bool pressed);
@@ -24,7 +31,7 @@ struct DragKind {
     // Sets `value` for the pointer at `offset` from the press; false ends the drag.
     bool (*follow)(Document *document, ButtonDrag &drag, POINT offset);
     void (*write)(ToolButton *button, const int value[2]);
-    bool recalculates; // a floating page is rebuilt when the settings changed
+    DragRecalc recalc;
 };
 
 // Follows a press at `pressPoint` until the mouse is released, storing and

@@ -153,9 +153,9 @@ void FontStyleWrite(ToolButton *, const int value[2])
 }
 
 const DragKind zoneDrags[] = {
-    {BigTextFontMyDraw, FontNameRead, FontNameFollow, FontNameWrite, true},
-    {BigTextFontMyDraw, FontSizeRead, FontSizeFollow, FontSizeWrite, true},
-    {BigTextFontMyDraw, FontStyleRead, FontStyleFollow, FontStyleWrite, true},
+    {BigTextFontMyDraw, FontNameRead, FontNameFollow, FontNameWrite, recalcChanged},
+    {BigTextFontMyDraw, FontSizeRead, FontSizeFollow, FontSizeWrite, recalcChanged},
+    {BigTextFontMyDraw, FontStyleRead, FontStyleFollow, FontStyleWrite, recalcChanged},
 };
 
 } // namespace

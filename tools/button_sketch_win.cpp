@@ -101,8 +101,8 @@ void RuleModeWrite(ToolButton *, const int value[2])
 }
 
 // The pen settings apply to the next stroke; nothing floating uses them.
-const DragKind shapeSizeDrag = {ShapeSizeMyDraw, ShapeSizeRead, ShapeSizeFollow, ShapeSizeWrite, false};
-const DragKind ruleModeDrag = {RuleModeMyDraw, RuleModeRead, RuleModeFollow, RuleModeWrite, true};
+const DragKind shapeSizeDrag = {ShapeSizeMyDraw, ShapeSizeRead, ShapeSizeFollow, ShapeSizeWrite, recalcNever};
+const DragKind ruleModeDrag = {RuleModeMyDraw, RuleModeRead, RuleModeFollow, RuleModeWrite, recalcAlways};
 
 } // namespace
 

@@ -8,6 +8,9 @@ const std::uint16_t penSizeBits = 0x0FFF;
 const std::uint16_t penRound = 0x4000;
 const std::uint16_t penShapeChoice = 0x8000; // the round bit may be changed
 
+// Pixels sideways per step of a justification drag.
+const int justificationStep = 16;
+
 // `start` moved one unit for each whole `step` pixels of `distance` (part
 // steps either way count for nothing), kept within `low` to `high`.
 int ButtonDragValue(int start, int distance, int step, int low, int high);

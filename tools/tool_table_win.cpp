@@ -18,12 +18,12 @@ const ArrowScroll arrowScrolls[] = {
     {keyDown, 0, 1},
 };
 
+} // namespace
+
 void ToolInvalButton(Document *document, const Tool &tool)
 {
     ToolInvalRect(document, tool.left, tool.left + toolButtonWidth);
 }
-
-} // namespace
 
 const Tool *tools;
 

@@ -87,6 +87,8 @@ extern const Tool *tools;
 
 // 1 and the tool number when the point is on a tool button, else 0.
 int ToolPlace(POINT localPoint, int &tool);
+// Marks the tool's button for repainting: it shows whether the tool is current.
+void ToolInvalButton(Document *document, const Tool &tool);
 // Makes `newTool` the document's current tool.
 void ToolSelect(Document *document, int newTool);
 // ToolSelect over any table of tools.

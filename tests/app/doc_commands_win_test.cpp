@@ -8,7 +8,6 @@
 #include "app/doc_commands_win.h"
 #include "app/doc_dims_win.h"
 #include "base/memory.h"
-#include "document/doc_email_win.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/real_document_win.h"
 #include "tests/support/reports.h"
@@ -54,4 +53,20 @@ TEST_F(DocCommands, DimensionsAreCheckedThenOneUndoStep)
     EXPECT_EQ('z', GetCharPage(document->now.back, 73, 19));
 }
 
-
+TEST_F(DocCommands, TrackSeesTextPicturesAndPages)
+{
+    ASSERT_EQ(0u, InitClipFormats());
+    Clip clip;
+    ClipInitBoard(clip);
+    struct Case {
+        UINT format;
+        bool pastable;
+    } cases[] = {{RegisterClipboardFormatA("Glyphwright Other"), false}, {pageClipFormat, true}, {CF_DIB, true},
+                 {pngClipFormat, true}, {CF_TEXT, true}};
+    for (const Case &test : cases) {
+        ASSERT_EQ(0u, ClipClear(clip));
+        ASSERT_EQ(0u, ClipAdd(clip, test.format, "not really anything", 20, nullptr));
+        EXPECT_EQ(test.pastable, DocumentTrack(document, clip)) << test.format;
+    }
+    ClipClear(clip);
+}

@@ -28,7 +28,7 @@ TEST(Preferences, CorrectionBringsStoredValuesIntoRangeAndKeepsTheDefaults)
     std::memset(prefs.messagePrefix, 'y', sizeof prefs.messagePrefix);
     prefs.grayscaleCharacters[0] = 0;
     PreferencesCorrect(prefs);
-    EXPECT_EQ((std::vector<int>{14, 0, 16000, 4, 3, 0, 0x0004, 0x8002, 0xC00F, 2, 0, 1, '*'}),
+    EXPECT_EQ((std::vector<int>{14, 0, 16000, 4, 3, 0, 0x0004, 0x8002, 0xC00C, 2, 0, 1, '*'}),
               (std::vector<int>{prefs.displaySize, prefs.defaultWidth, prefs.defaultHeight, prefs.bigTextSize,
                                 prefs.textJustification, prefs.bigTextJustification, prefs.drawParam,
                                 prefs.pencilParam, prefs.rubberParam, prefs.pictureSquish, prefs.horiRuleMode,

@@ -101,12 +101,15 @@ def enter_file_name(title, path):
 
 
 class Glyphwright:
-    """One running copy of the program. The About window that it shows at start is closed first, unless
-    `keep_about`."""
+    """One running copy of the program, started by `command` (by default the built program under Wine)
+    with `args` and the environment `env`; `associate` is the program file that .glw files are
+    registered for first, so that no question is asked (None leaves the registry alone). The About
+    window that it shows at start is closed first, unless `keep_about`."""
 
-    def __init__(self, *args, cwd=None, keep_about=False):
-        wine(PROBE, "associate", windows_path(EXE), check=True)
-        self.process = subprocess.Popen([WINE_RUN, EXE, *args], cwd=cwd,
+    def __init__(self, *args, cwd=None, keep_about=False, command=(WINE_RUN, EXE), associate=EXE, env=None):
+        if associate:
+            wine(PROBE, "associate", windows_path(associate), check=True)
+        self.process = subprocess.Popen([*command, *args], cwd=cwd, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.title = self.window = None
         if not keep_about:
@@ -176,6 +179,11 @@ class Glyphwright:
                                "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
         return {(x + i % width, y + i // width): tuple(data[3 * i:3 * i + 3]) for i in range(width * height)}
 
+    @staticmethod
+    def put_clipboard(data):
+        """Puts the bytes on the clipboard as text, as another program's Copy would."""
+        wine(PROBE, "put", data.hex(), check=True)
+
     def running(self):
         return self.process.poll() is None
 
@@ -206,20 +214,20 @@ class Case(unittest.TestCase):
             file.write(data)
         return self.path(name)
 
-    def start(self, *args, keep_about=False):
-        self.app = Glyphwright(*args, cwd=self.folder, keep_about=keep_about)
+    def start(self, *args, **options):
+        self.app = Glyphwright(*args, cwd=self.folder, **options)
         return self.app
 
-    def open_file(self, name, data=None):
+    def open_file(self, name, data=None, **options):
         """Starts the program on the file, first written with `data` unless None."""
         self.file = self.path(name) if data is None else self.write(name, data)
-        app = self.start(windows_path(self.file))
+        app = self.start(windows_path(self.file), **options)
         app.wait_title(re.escape(os.path.splitext(name)[0]) + r"(\.\w+)? - Glyphwright")
         return app
 
-    def open_rows(self, name, rows):
+    def open_rows(self, name, rows, **options):
         """Starts the program on a text file of `rows` (no line end after the last, so no extra row)."""
-        return self.open_file(name, b"\r\n".join(rows))
+        return self.open_file(name, b"\r\n".join(rows), **options)
 
     def tool(self, left):
         """Chooses a tool and waits until its button alone shows pressed. A button counts a click by where the

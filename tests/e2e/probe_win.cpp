@@ -6,6 +6,7 @@
 //   probe char TITLE CODE      posts the character CODE (as the code page has it) to the window; prints "ok"
 //   probe filename TITLE PATH  puts PATH into the file dialog's name field and presses OK; prints "ok"
 //   probe clipboard            prints the clipboard's text
+//   probe put HEX              puts the bytes written in hexadecimal on the clipboard as text
 //   probe text TITLE           prints the texts of the window's controls, one a line (a message box's message)
 //   probe font                 prints the cell width and height of the default display font
 //   probe associate EXE        registers .glw files as the program would, for EXE
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "tests/support/association_win.h"
 
@@ -87,6 +89,30 @@ static int ProbeClipboard()
     return text ? 0 : 1;
 }
 
+// The clipboard keeps its own copy of the text once this program has ended.
+static int ProbePut(const char *hex)
+{
+    std::size_t size = std::strlen(hex) / 2;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size + 1);
+    if (!block)
+        return 1;
+    auto *text = static_cast<char *>(GlobalLock(block));
+    for (std::size_t i = 0; i < size; ++i)
+        text[i] = static_cast<char>(std::strtoul(std::string(hex + 2 * i, 2).c_str(), nullptr, 16));
+    text[size] = 0;
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return 1;
+    }
+    EmptyClipboard();
+    bool put = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!put)
+        GlobalFree(block);
+    return put ? 0 : 1;
+}
+
 static BOOL CALLBACK ProbeControlText(HWND control, LPARAM)
 {
     char text[1024];
@@ -105,6 +131,8 @@ int main(int argc, char **argv)
         return ProbeFont();
     if (argc == 2 && !std::strcmp(command, "clipboard"))
         return ProbeClipboard();
+    if (argc == 3 && !std::strcmp(command, "put"))
+        return ProbePut(argv[2]);
     if (argc == 3 && !std::strcmp(command, "associate"))
         return AssociateDocuments(argv[2]) ? 0 : 1;
     if (argc > 2 && !window)
@@ -119,6 +147,6 @@ int main(int argc, char **argv)
         return ProbeChar(window, std::atoi(argv[3]));
     if (argc == 4 && !std::strcmp(command, "filename"))
         return ProbeFileName(window, argv[3]);
-    std::fprintf(stderr, "usage: probe client|text|char|filename TITLE ... | focus | font | clipboard | associate EXE\n");
+    std::fprintf(stderr, "usage: probe client|text|char|filename TITLE ... | focus | font | clipboard | put HEX | associate EXE\n");
     return 2;
 }

@@ -59,6 +59,65 @@ inline Bytes DibBlock(const DibShape &shape, const std::vector<std::uint32_t> &p
     return bytes;
 }
 
+inline void PngPutBig(Bytes &bytes, std::uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<unsigned char>(value >> shift));
+}
+
+inline std::uint32_t PngCrc(const unsigned char *bytes, std::size_t size)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= bytes[i];
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    return ~crc;
+}
+
+inline void PngChunk(Bytes &png, const char *kind, const Bytes &data)
+{
+    PngPutBig(png, static_cast<std::uint32_t>(data.size()));
+    std::size_t start = png.size();
+    png.insert(png.end(), kind, kind + 4);
+    png.insert(png.end(), data.begin(), data.end());
+    PngPutBig(png, PngCrc(png.data() + start, png.size() - start));
+}
+
+// A PNG file of 8-bit samples, `channels` of them a pixel: 1 grey, 3 red,
+// green and blue, 4 with alpha after them. `pixels` holds the top row first.
+// The rows are stored without compression, in one block of under 64 kB.
+inline Bytes PngBlock(int width, int height, int channels, const std::vector<unsigned char> &pixels)
+{
+    Bytes raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0); // no filter
+        auto row = pixels.begin() + y * width * channels;
+        raw.insert(raw.end(), row, row + width * channels);
+    }
+    auto size = static_cast<std::uint16_t>(raw.size());
+    Bytes stream = {0x78, 0x01, 0x01, static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
+                    static_cast<unsigned char>(~size), static_cast<unsigned char>(~size >> 8)};
+    stream.insert(stream.end(), raw.begin(), raw.end());
+    std::uint32_t low = 1, high = 0; // Adler-32
+    for (unsigned char byte : raw) {
+        low = (low + byte) % 65521;
+        high = (high + low) % 65521;
+    }
+    PngPutBig(stream, high << 16 | low);
+    const unsigned char colourTypes[] = {0, 0, 0, 2, 6};
+    Bytes header;
+    PngPutBig(header, width);
+    PngPutBig(header, height);
+    header.insert(header.end(), {8, colourTypes[channels], 0, 0, 0});
+    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PngChunk(png, "IHDR", header);
+    PngChunk(png, "IDAT", stream);
+    PngChunk(png, "IEND", {});
+    return png;
+}
+
 // The darkness bytes of the bitmap stretched to width x height.
 inline Bytes Stretched(const Bytes &block, int width, int height)
 {

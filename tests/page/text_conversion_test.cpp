@@ -87,14 +87,40 @@ TEST(TextConversion, WrapAndJustify)
         EXPECT_EQ(test.rows, Wrap(test.text, test.width, test.justify)) << test.text;
     EXPECT_EQ((Rows{"aaaa..", "bbbb.."}), Wrap("aaaa bbbb cccc", 6, justLeft, 2));
     EXPECT_EQ((Rows{"abc......."}), Wrap("abc\r\n", 10, justLeft, 1));
-    std::string text = "aaaa bbbb cccc";
-    EXPECT_EQ(4, FailEachAllocation([&] { // the line table and the page
-        Page page = {7, 9, nullptr};
-        ErrorCode error = TextToPage(page, 6, 0, justLeft, TextBytes(text), text.size());
-        EXPECT_TRUE(!error || (page.width == 7 && page.height == 9 && !page.data));
-        PageKill(page);
+    // A short text keeps its line ends on the stack; a long one needs a block for them besides the page.
+    for (int copies : {1, 5}) {
+        std::string text;
+        for (int i = 0; i < copies; ++i)
+            text += "aaaa bbbb cccc ";
+        EXPECT_EQ(copies == 1 ? 2 : 4, FailEachAllocation([&] {
+            Page page = {7, 9, nullptr};
+            ErrorCode error = TextToPage(page, 6, 0, justLeft, TextBytes(text), text.size());
+            EXPECT_TRUE(!error || (page.width == 7 && page.height == 9 && !page.data));
+            PageKill(page);
+            return error;
+        })) << copies;
+    }
+}
+
+// Onto a page the text writes only the cells its characters fall on, and the
+// page grows only downward, keeping what it held.
+TEST(TextConversion, OntoAPage)
+{
+    const std::string text = "ab cd";
+    Page page;
+    ASSERT_EQ(0u, PageFromRows(page, {"xxxxxx", "xxxxxx"}));
+    int lines = 0;
+    ASSERT_EQ(0u, TextOntoPage(page, 1, 0, 3, justRight, TextBytes(text), text.size(), lines));
+    EXPECT_EQ(2, lines);
+    EXPECT_EQ((Rows{"xxabxx", "xxcdxx"}), PageRows(page));
+    ASSERT_EQ(0u, TextOntoPage(page, 2, 1, 4, justLeft, TextBytes(text), text.size(), lines));
+    EXPECT_EQ((Rows{"xxabxx", "xxabxx", "..cd.."}), PageRows(page));
+    EXPECT_EQ(1, FailEachAllocation([&] {
+        ErrorCode error = TextOntoPage(page, 0, 2, 6, justLeft, TextBytes("a\rb"), 3, lines);
+        EXPECT_TRUE(!error || PageRows(page) == (Rows{"xxabxx", "xxabxx", "..cd.."})) << "unchanged when it cannot grow";
         return error;
-    }));
+    }, false));
+    PageKill(page);
 }
 
 TEST(TextConversion, PageToText)

@@ -111,6 +111,7 @@ TEST_F(Selection, PastesFloatWholeOrNotAtAll)
     GrayLetters letters;
     preferences.pictureSquish = 0;
     Bytes dib = DibBlock({2, 1, 8, {0xFFFFFF, 0x000000}}, {0, 1});
+    Bytes png = PngBlock(2, 1, 1, {255, 0}); // kept and converted as a bitmap
     const unsigned char page[] = {3, 0, 2, 0, 'x', 0, 'y', 0, 0, 'z'};
     struct Case {
         UINT format;
@@ -119,6 +120,7 @@ TEST_F(Selection, PastesFloatWholeOrNotAtAll)
         DocFormat kept;
         const char *floating;
     } cases[] = {{CF_DIB, dib.data(), dib.size(), formatBitmap, "az"}, // one cell per pixel
+                 {pngClipFormat, png.data(), png.size(), formatBitmap, "az"},
                  {pageClipFormat, page, sizeof page, formatNone, "x\0y\0\0z"},
                  {CF_TEXT, "a\tb", 3, formatTable, "+-"}}; // a ruled table
     for (const Case &test : cases) {

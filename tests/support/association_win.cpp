@@ -4,9 +4,11 @@
 
 #include <string>
 
+// A default value among the current user's file types.
 static bool SetDefault(const char *key, const std::string &value)
 {
-    return RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), value.size()) == ERROR_SUCCESS;
+    std::string path = std::string("Software\\Classes\\") + key;
+    return RegSetValueA(HKEY_CURRENT_USER, path.c_str(), REG_SZ, value.c_str(), value.size()) == ERROR_SUCCESS;
 }
 
 bool AssociateDocuments(const char *program)
