@@ -1,39 +1,55 @@
+// A stored record is outside input: whatever it holds, every setting comes
+// back in range, every pen draws and no control character reaches a page.
 #include "base/preferences.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-TEST(Preferences, CorrectionBringsStoredValuesIntoRangeAndKeepsTheDefaults)
+#include "base/preferences_check.h"
+
+TEST(Preferences, CorrectionBringsHostileValuesIntoRangeAndKeepsTheDefaults)
 {
     Preferences defaults = PreferencesDefaults(), prefs = defaults;
     PreferencesCorrect(prefs);
     EXPECT_EQ(0, std::memcmp(&defaults, &prefs, sizeof prefs));
-
     prefs.displaySize = 20;
     prefs.defaultWidth = -5;
     prefs.defaultHeight = 30000;
-    prefs.bigTextSize = 1;
-    prefs.textJustification = 7;
-    prefs.bigTextJustification = -1;
-    prefs.drawParam = 0x1234;
-    prefs.pencilParam = 0x0002;
-    prefs.rubberParam = 0x7FFF;
-    prefs.pictureSquish = 9;
+    prefs.drawParam = 0x000D;
+    prefs.pencilParam = 0x4000;
+    prefs.rubberParam = 0x800F;
     prefs.horiRuleMode = -3;
-    prefs.tipNumber = 0;
-    prefs.toolCharacter = 0;
-    std::memset(prefs.displayFont, 'x', sizeof prefs.displayFont);
+    prefs.toolCharacter = '\r';
     std::memset(prefs.messagePrefix, 'y', sizeof prefs.messagePrefix);
-    prefs.grayscaleCharacters[0] = 0;
     PreferencesCorrect(prefs);
-    EXPECT_EQ((std::vector<int>{14, 0, 16000, 4, 3, 0, 0x0004, 0x8002, 0xC00C, 2, 0, 1, '*'}),
-              (std::vector<int>{prefs.displaySize, prefs.defaultWidth, prefs.defaultHeight, prefs.bigTextSize,
-                                prefs.textJustification, prefs.bigTextJustification, prefs.drawParam,
-                                prefs.pencilParam, prefs.rubberParam, prefs.pictureSquish, prefs.horiRuleMode,
-                                prefs.tipNumber, prefs.toolCharacter}));
-    EXPECT_EQ(31u, std::strlen(prefs.displayFont));
+    EXPECT_EQ((std::vector<int>{14, 0, 16000, 0x000C, 0xC001, 0x800C, 0, '*'}),
+              (std::vector<int>{prefs.displaySize, prefs.defaultWidth, prefs.defaultHeight, prefs.drawParam,
+                                prefs.pencilParam, prefs.rubberParam, prefs.horiRuleMode, prefs.toolCharacter}));
     EXPECT_EQ(255u, std::strlen(prefs.messagePrefix));
-    EXPECT_STREQ(defaultAChars, reinterpret_cast<const char *>(prefs.grayscaleCharacters));
+    const char *grays[][2] = {{" \t.:\r\n#", " .:#"}, {"\x01\x1f", defaultAChars}, {" \xe9", " \xe9"}};
+    for (auto [stored, loaded] : grays) {
+        std::strcpy(reinterpret_cast<char *>(prefs.grayscaleCharacters), stored);
+        PreferencesCorrect(prefs);
+        EXPECT_STREQ(loaded, reinterpret_cast<const char *>(prefs.grayscaleCharacters)) << stored;
+    }
+}
+
+TEST(PrefsCheck, PictureCharactersAndChanges)
+{
+    const std::pair<const char *, unsigned> cases[] = {{"A", prefsFaultTooFew}, {" \x7f", 0},
+                                                       {"a\x1f", prefsFaultNonASCII}, {"a\x80", prefsFaultNonASCII}};
+    for (auto [set, faults] : cases) {
+        EXPECT_EQ(faults, PrefsGrayFaults(reinterpret_cast<const unsigned char *>(set), false)) << set;
+        EXPECT_EQ(faults & prefsFaultTooFew, PrefsGrayFaults(reinterpret_cast<const unsigned char *>(set), true));
+    }
+    const Preferences old = PreferencesDefaults();
+    Preferences font = old, colour = old;
+    font.displaySize = 10;
+    colour.rulerColor = 1;
+    EXPECT_TRUE(!PrefsFontChanged(old, old) && !PrefsDisplayChanged(old, old));
+    EXPECT_TRUE(PrefsFontChanged(old, font) && PrefsDisplayChanged(old, font));
+    EXPECT_TRUE(!PrefsFontChanged(old, colour) && PrefsDisplayChanged(old, colour));
 }

@@ -33,6 +33,7 @@ protected:
         std::string bytes(static_cast<const char *>(GlobalLock(data)), size);
         GlobalUnlock(data);
         ClipDone(clip);
+        EXPECT_EQ(nullptr, clip.folded) << "the folded copy went with the transaction";
         return bytes;
     }
 
@@ -43,10 +44,13 @@ protected:
 TEST_F(Clipboard, PageGoesAsTrimmedTextAndAsTheWholePage)
 {
     Page page;
-    ASSERT_EQ(0u, PageFromRows(page, {"ab...", ".c...", "....."}));
+    ASSERT_EQ(0u, PageFromRows(page, {"a<...", ".&...", "....."}));
     ASSERT_EQ(0u, PageAddToClip(page, clip, false));
     ASSERT_EQ(0u, PageAddToClip(page, clip, true));
-    EXPECT_EQ("Hi\r\n  \r\nab\r\n c\r\n", Held(CF_TEXT)) << "the prefix, a line of spaces, the used cells";
+    EXPECT_EQ("Hi\r\n  \r\na<\r\n &\r\n", Held(CF_TEXT)) << "the prefix, a line of spaces, the used cells";
+    std::string html = Held(htmlClipFormat); // and as HTML, for mail
+    std::size_t text = html.find('>', html.find("<pre")) + 1;
+    EXPECT_EQ("Hi\r\n  \r\na&lt;\r\n &amp;\r\n</pre>", html.substr(text, html.find("</pre>") + 6 - text));
     std::string block = Held(pageClipFormat);
     Page back;
     ASSERT_EQ(0u, ClipToPage(back, TextBytes(block), block.size()));
@@ -74,4 +78,17 @@ TEST_F(Clipboard, TextEndsAtItsFirstZeroAndWhatIsNotThereIsReportedOnce)
     EXPECT_EQ("(none)", Held(pageClipFormat));
     EXPECT_EQ(0u, ClipClear(clip)) << "the clipboard can be opened again";
     EXPECT_EQ(1, reports.errors);
+}
+
+// The system converts each kind of text into the other; what was put there
+// first is what is read.
+TEST_F(Clipboard, UnicodeTextIsReadFoldedAndEightBitTextAsItIs)
+{
+    std::u16string unicode = u"A \u2192 B\t\u2026 caf\u00E9 \u201Cq\u201D";
+    ASSERT_EQ(0u, ClipAdd(clip, CF_UNICODETEXT, unicode.c_str(), (unicode.size() + 1) * sizeof(char16_t), nullptr));
+    EXPECT_EQ("A -> B\t... caf\xE9 \"q\"", Held(CF_TEXT));
+
+    ASSERT_EQ(0u, ClipClear(clip));
+    ASSERT_EQ(0u, ClipAdd(clip, CF_TEXT, "caf\xE9 \x93q\x94", 8, nullptr));
+    EXPECT_EQ("caf\xE9 \x93q\x94", Held(CF_TEXT));
 }

