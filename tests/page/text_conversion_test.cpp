@@ -184,4 +184,5 @@ TEST(TextUnicode, EightBitTextComesBackAsItWent)
                 EXPECT_TRUE(ascii >= 32 && ascii < 127) << byte;
         }
     }
+    EXPECT_TRUE(TextByteUnicode(0x80) == u'\u20AC' && TextByteUnicode(0x9F) == u'\u0178');
 }
