@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/doc_files_win.h"
-#include "app/doc_window_win.h"
 #include "app/preferences_dialog_win.h"
 #include "page/fonts_win.h"
-#include "page/page.h"
 #include "page/picture_chars.h"
+#include "tests/page/picture_test_support.h"
 #include "tests/support/dialogs_win.h"
+#include "tests/support/real_document_win.h"
 
 // The program's messages in the order shown, instead of message boxes.
 static std::vector<unsigned> shownMessages;
@@ -24,36 +23,25 @@ static void NoteMessage(ErrorCode, unsigned messageId)
     shownMessages.push_back(messageId);
 }
 
-// The default preferences, measured, and a 74 x 20 document in a hidden
-// window of the real class.
-class PrefsDialog : public testing::Test {
+// The default preferences, measured, and the real document.
+class PrefsDialog : public RealDocument {
 protected:
     static void SetUpTestSuite() { ASSERT_EQ(0u, CalculateFontNames()); }
-
     void SetUp() override
     {
         preferences = PreferencesDefaults();
         ASSERT_EQ(0u, CalculateFontGrays());
-        InitDocWindows();
-        ErrorCode error;
-        document = DocumentCreate(error, "Test", 74, 20, SW_HIDE);
-        ASSERT_NE(nullptr, document);
+        RealDocument::SetUp();
         previousHook = ReportHookSet(NoteMessage);
     }
-
     void TearDown() override
     {
         ReportHookSet(previousHook);
         shownMessages.clear();
-        DocumentKill(theDocument, true);
-        DestroyWindow(theWindow);
-        theWindow = nullptr;
-        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) // the quit message too
-            DispatchMessageA(&message);
-        preferences = PreferencesDefaults();
+        RealDocument::TearDown();
     }
 
-    Document *document = nullptr;
+    SavedTables tables;
     ReportHook previousHook = nullptr;
 };
 
@@ -75,25 +63,6 @@ static std::function<void(HWND)> Entries(const char *columns, const char *rows, 
         if (button)
             SendMessageA(dialog, WM_COMMAND, button, 0);
     };
-}
-
-TEST_F(PrefsDialog, ShowsThePreferencesAndSizesNewDocuments)
-{
-    std::string shown;
-    std::future<std::string> answer = AnswerPreferences([&shown](HWND dialog) {
-        shown = DialogField(dialog, 217) + "|" + DialogField(dialog, 214) + "|" + DialogField(dialog, 221);
-        Entries("30", "12", defaultAChars)(dialog);
-    });
-    DoPreferencesDialog(document);
-    EXPECT_EQ("74 x 24 -> closed", answer.get());
-    EXPECT_EQ(std::string(defaultAChars) + "|9|Please view in a fixed-width font such as Courier.", shown);
-    EXPECT_EQ(30, preferences.defaultWidth);
-    EXPECT_EQ(12, preferences.defaultHeight);
-
-    ErrorCode error;
-    ASSERT_NE(nullptr, DocumentNew(error, SW_HIDE));
-    EXPECT_EQ(30, theDocument->now.back.width);
-    EXPECT_EQ(12, theDocument->now.back.height);
 }
 
 TEST_F(PrefsDialog, FaultsAreShownInOrderAndApplyNothing)
@@ -122,48 +91,3 @@ TEST_F(PrefsDialog, FaultsAreShownInOrderAndApplyNothing)
     }
 }
 
-TEST_F(PrefsDialog, OnlyANewFontIsMeasuredAndOnlyANewLookIsLaidOut)
-{
-    const int cellWidth = fontWidth, cellHeight = fontHeight;
-    fontWidth = 1000; // would be measured again
-    document->textColumns = document->textRows = -1; // would be laid out again
-
-    // New picture characters, dark first, non-ASCII allowed: only the grey mapping follows.
-    std::future<std::string> answer = AnswerPreferences(Entries("74", "24", "#\xe9.", true));
-    DoPreferencesDialog(document);
-    EXPECT_EQ("74 x 24 -> closed", answer.get());
-    EXPECT_EQ('.', grayChars[0]);
-    EXPECT_EQ('#', grayChars[255]);
-    EXPECT_EQ(1000, fontWidth);
-    EXPECT_EQ(-1, document->textRows);
-
-    // A background typed into the colour chooser: laid out again, not measured.
-    answer = AnswerPreferences([](HWND dialog) {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(206, BN_CLICKED), 0); // the chooser is modal
-        HWND chooser = DialogShown("Color");
-        SetDlgItemInt(chooser, 706, 0x56, FALSE); // its red, green and blue fields
-        SetDlgItemInt(chooser, 707, 0x34, FALSE);
-        SetDlgItemInt(chooser, 708, 0x12, FALSE);
-        SendMessageA(chooser, WM_COMMAND, IDOK, 0);
-        for (int tries = 0; tries < 1000 && IsWindow(chooser); ++tries)
-            Sleep(10);
-    });
-    DoPreferencesDialog(document);
-    EXPECT_EQ("74 x 24 -> closed", answer.get());
-    EXPECT_EQ(0x00123456u, preferences.backColor);
-    EXPECT_EQ(1000, fontWidth);
-    EXPECT_NE(-1, document->textRows);
-
-    // A bigger size: measured again, then laid out in the new cell size.
-    fontWidth = cellWidth;
-    answer = AnswerPreferences([](HWND dialog) { SendDlgItemMessageA(dialog, 214, CB_SETCURSEL, 8, 0); });
-    DoPreferencesDialog(document);
-    EXPECT_EQ("74 x 24 -> closed", answer.get());
-    EXPECT_EQ(14, preferences.displaySize);
-    EXPECT_GE(fontWidth, cellWidth);
-    RECT client;
-    GetClientRect(document->window, &client);
-    int pageHeight = client.bottom - pageTop;
-    ASSERT_NE(pageHeight / cellHeight, pageHeight / fontHeight) << "the window is tall enough to tell";
-    EXPECT_EQ(pageHeight / fontHeight, document->textRows) << "laid out in the new cell size";
-}

@@ -1,65 +1,55 @@
+// A stored record is outside input: whatever it holds, every setting comes
+// back in range, every pen draws and no control character reaches a page.
+#include "base/preferences.h"
+
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "base/preferences.h"
+#include "base/preferences_check.h"
 
-TEST(Preferences, DefaultsOfAFirstStart)
+TEST(Preferences, CorrectionBringsHostileValuesIntoRangeAndKeepsTheDefaults)
 {
-    Preferences prefs = PreferencesDefaults();
-    EXPECT_EQ(4, prefs.preferencesVersion);
-    EXPECT_EQ(0x00FFFFC0u, prefs.rulerColor);
-    EXPECT_EQ(0x00FFFFFFu, prefs.backColor);
-    EXPECT_EQ(74, prefs.defaultWidth);
-    EXPECT_EQ(24, prefs.defaultHeight);
-    EXPECT_EQ(0xC001, prefs.pencilParam);
-    EXPECT_EQ(0x8001, prefs.rubberParam);
-    EXPECT_EQ('*', prefs.toolCharacter);
-    EXPECT_EQ(3, prefs.horiRuleMode);
-    EXPECT_EQ(2, prefs.vertRuleMode);
-    EXPECT_STREQ("Courier New", prefs.displayFont);
-    EXPECT_STREQ("Arial", prefs.bigTextFont);
-    EXPECT_STREQ("Please view in a fixed-width font such as Courier.", prefs.messagePrefix);
-    EXPECT_STREQ(defaultAChars, reinterpret_cast<const char *>(prefs.grayscaleCharacters));
-    EXPECT_EQ(25u, std::strlen(defaultAChars));
-    EXPECT_EQ(27u, std::strlen(defaultBChars));
-    EXPECT_EQ('"', defaultBChars[5]);
-
-    Preferences corrected = prefs; // the defaults are already in range
-    PreferencesCorrect(corrected);
-    EXPECT_EQ(0, std::memcmp(&prefs, &corrected, sizeof prefs));
-}
-
-TEST(Preferences, CorrectionBringsStoredValuesIntoRange)
-{
-    Preferences prefs = PreferencesDefaults();
+    Preferences defaults = PreferencesDefaults(), prefs = defaults;
+    PreferencesCorrect(prefs);
+    EXPECT_EQ(0, std::memcmp(&defaults, &prefs, sizeof prefs));
     prefs.displaySize = 20;
     prefs.defaultWidth = -5;
     prefs.defaultHeight = 30000;
-    prefs.bigTextSize = 1;
-    prefs.textJustification = 7;
-    prefs.bigTextJustification = -1;
-    prefs.drawParam = 0x1234;
-    prefs.pencilParam = 0x0002;
-    prefs.rubberParam = 0x7FFF;
-    prefs.pictureSquish = 9;
+    prefs.drawParam = 0x000D;
+    prefs.pencilParam = 0x4000;
+    prefs.rubberParam = 0x800F;
     prefs.horiRuleMode = -3;
-    std::memset(prefs.displayFont, 'x', sizeof prefs.displayFont);
+    prefs.toolCharacter = '\r';
     std::memset(prefs.messagePrefix, 'y', sizeof prefs.messagePrefix);
-    prefs.grayscaleCharacters[0] = 0;
     PreferencesCorrect(prefs);
-    EXPECT_EQ(14, prefs.displaySize);
-    EXPECT_EQ(0, prefs.defaultWidth);
-    EXPECT_EQ(16000, prefs.defaultHeight);
-    EXPECT_EQ(4, prefs.bigTextSize);
-    EXPECT_EQ(3, prefs.textJustification);
-    EXPECT_EQ(0, prefs.bigTextJustification);
-    EXPECT_EQ(0x0004, prefs.drawParam);
-    EXPECT_EQ(0x8002, prefs.pencilParam);
-    EXPECT_EQ(0xC00C, prefs.rubberParam); // the largest pen
-    EXPECT_EQ(2, prefs.pictureSquish);
-    EXPECT_EQ(0, prefs.horiRuleMode);
-    EXPECT_EQ(31u, std::strlen(prefs.displayFont));
+    EXPECT_EQ((std::vector<int>{14, 0, 16000, 0x000C, 0xC001, 0x800C, 0, '*'}),
+              (std::vector<int>{prefs.displaySize, prefs.defaultWidth, prefs.defaultHeight, prefs.drawParam,
+                                prefs.pencilParam, prefs.rubberParam, prefs.horiRuleMode, prefs.toolCharacter}));
     EXPECT_EQ(255u, std::strlen(prefs.messagePrefix));
-    EXPECT_STREQ(defaultAChars, reinterpret_cast<const char *>(prefs.grayscaleCharacters));
+    const char *grays[][2] = {{" \t.:\r\n#", " .:#"}, {"\x01\x1f", defaultAChars}, {" \xe9", " \xe9"}};
+    for (auto [stored, loaded] : grays) {
+        std::strcpy(reinterpret_cast<char *>(prefs.grayscaleCharacters), stored);
+        PreferencesCorrect(prefs);
+        EXPECT_STREQ(loaded, reinterpret_cast<const char *>(prefs.grayscaleCharacters)) << stored;
+    }
+}
+
+TEST(PrefsCheck, PictureCharactersAndChanges)
+{
+    const std::pair<const char *, unsigned> cases[] = {{"A", prefsFaultTooFew}, {" \x7f", 0},
+                                                       {"a\x1f", prefsFaultNonASCII}, {"a\x80", prefsFaultNonASCII}};
+    for (auto [set, faults] : cases) {
+        EXPECT_EQ(faults, PrefsGrayFaults(reinterpret_cast<const unsigned char *>(set), false)) << set;
+        EXPECT_EQ(faults & prefsFaultTooFew, PrefsGrayFaults(reinterpret_cast<const unsigned char *>(set), true));
+    }
+    const Preferences old = PreferencesDefaults();
+    Preferences font = old, colour = old;
+    font.displaySize = 10;
+    colour.rulerColor = 1;
+    EXPECT_TRUE(!PrefsFontChanged(old, old) && !PrefsDisplayChanged(old, old));
+    EXPECT_TRUE(PrefsFontChanged(old, font) && PrefsDisplayChanged(old, font));
+    EXPECT_TRUE(!PrefsFontChanged(old, colour) && PrefsDisplayChanged(old, colour));
 }

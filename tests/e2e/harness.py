@@ -1,8 +1,8 @@
 """Drives the real Glyphwright under Wine on the test display with xdotool.
 
-A scenario is a unittest method of a GlyphwrightCase: self.app is started
-fresh in a folder of its own (self.folder), and is closed after the test.
-Coordinates given to the mouse calls are client-area pixels.
+A scenario is a unittest method of a Case: self.app is started fresh in a folder of its own (self.folder) and
+killed after the test. Coordinates given to the mouse calls are client-area pixels. Every step waits for a
+condition it can see (a window, a title, a file, what the probe reports), never for a fixed time.
 """
 import os
 import re
@@ -16,10 +16,25 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run.sh")
 EXE = os.environ.get("GW_EXE", os.path.join(ROOT, "build", "win", "app", "glyphwright.exe"))
 PROBE = os.environ.get("GW_PROBE", os.path.join(ROOT, "build", "win", "tests", "e2e", "e2e_probe.exe"))
+ABOUT = "About Glyphwright"  # the title of the window every start shows
+PAGE_LEFT, PAGE_TOP = 26, 81  # client pixels where the page area starts
+# Left edges of the tool buttons.
+TOOLS = SELECT, TEXT, BIG_TEXT, PENCIL, RUBBER, BUCKET, LINE, CIRCLE, RECTANGLE = 3, 39, 72, 108, 141, 174, 210, 243, 276
+WHITE = (255, 255, 255)  # the lit left edge of a button that is up
 
 
 def wine(*args, **kwargs):
     return subprocess.run([WINE_RUN, *args], capture_output=True, text=True, **kwargs)
+
+
+def probe(*args):
+    return wine(PROBE, *args).stdout
+
+
+def ask(*args):
+    """What the probe prints, asked again until it prints something: one started while the machine is busy
+    now and then finds nothing."""
+    return wait_for(lambda: probe(*args), message="the probe to answer " + " ".join(args))
 
 
 def windows_path(path):
@@ -29,23 +44,6 @@ def windows_path(path):
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, check=True).stdout
-
-
-def active_window():
-    """The id of the active window, or "" while there is none."""
-    return subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
-
-
-def activate(window):
-    """Asks for the window to be made active; whether it is."""
-    subprocess.run(["xdotool", "windowactivate", "--sync", window], capture_output=True)
-    return active_window() == window
-
-
-def focus_on(window):
-    """Makes the window active and waits until it has the keyboard."""
-    wait_for(lambda: activate(window), message="the window to be active")
-    time.sleep(0.1)  # let Wine take the focus change before keys arrive
 
 
 def wait_for(condition, timeout=20, message="condition"):
@@ -58,7 +56,48 @@ def wait_for(condition, timeout=20, message="condition"):
     raise AssertionError("timed out waiting for " + message)
 
 
-ABOUT = "About Glyphwright"  # the title of the window every start shows
+def visible(pattern):
+    """The ids of the visible windows whose whole title matches the regular expression, or None."""
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern],
+                            capture_output=True, text=True)
+    return result.stdout.split() if result.returncode == 0 else None
+
+
+def wait_window(pattern, timeout=20):
+    return wait_for(lambda: visible(pattern), timeout, "a window titled " + pattern)[0]
+
+
+def window_texts(title):
+    """The texts of the controls of the window with this title (a message box's message among them)."""
+    return ask("text", title)
+
+
+def focus_on(window):
+    """Makes the window active and waits until Wine, too, gives it the keyboard."""
+    title = xdotool("getwindowname", window).strip()
+
+    def focused():
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], capture_output=True)
+        return probe("focus").strip() == title
+    wait_for(focused, message="the keyboard in " + title)
+
+
+def answer_box(title, key, timeout=20):
+    """Waits for a window with this exact title (a message box), answers it with `key` and waits until it
+    has gone; returns the texts it showed."""
+    box = wait_window(title, timeout)
+    texts = window_texts(title)
+    focus_on(box)
+    xdotool("key", key)
+    wait_for(lambda: not visible(title), timeout, "the box to close")
+    return texts
+
+
+def enter_file_name(title, path):
+    """Gives the file dialog with this title the full path of a file, as if typed, and presses its OK."""
+    wait_window(title)
+    ask("filename", title, windows_path(path))
+    wait_for(lambda: not visible(title), message="the dialog to close")
 
 
 class Glyphwright:
@@ -72,53 +111,37 @@ class Glyphwright:
             wine(PROBE, "associate", windows_path(associate), check=True)
         self.process = subprocess.Popen([*command, *args], cwd=cwd, env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.title = None
-        self.window = None
+        self.title = self.window = None
         if not keep_about:
-            self.close_about()
-
-    def close_about(self):
-        """Closes the About window as a user would, with a key typed into it, and then gives the document
-        window the keyboard, as the scenarios expect to find it."""
-        focus_on(wait_window(ABOUT))
-        xdotool("key", "Escape")
-        wait_for(lambda: not self._visible(ABOUT), message="the About window to close")
-        focus_on(wait_window(".* - Glyphwright"))
+            focus_on(wait_window(ABOUT))
+            xdotool("key", "Escape")  # as a user would close it
+            wait_for(lambda: not visible(ABOUT), message="the About window to close")
 
     def wait_title(self, pattern, timeout=20):
-        """Waits until a window whose whole title matches the regular expression
-        is shown; it becomes the window the other calls work on."""
-        found = wait_for(lambda: self._visible(pattern), timeout, "a window titled " + pattern)
-        self.window = found[0]
+        """Waits until a window whose whole title matches the regular expression is shown; it becomes the
+        window the other calls work on, and has the keyboard."""
+        self.window = wait_window(pattern, timeout)
         self.title = xdotool("getwindowname", self.window).strip()
+        self.focus()
         return self.title
-
-    @staticmethod
-    def _visible(pattern):
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern],
-                                capture_output=True, text=True)
-        return result.stdout.split() if result.returncode == 0 else None
 
     def client(self):
         """(x, y, width, height) of the client area on the screen."""
-        out = wine(PROBE, "client", self.title).stdout.split()
-        return tuple(int(v) for v in out)
+        return tuple(int(v) for v in ask("client", self.title).split())
 
     def focus(self):
-        """Makes the window active and waits until it has the keyboard."""
         focus_on(self.window)
 
     def move(self, x, y):
         cx, cy, _, _ = self.client()
         xdotool("mousemove", "--sync", cx + x, cy + y)
 
-    def click(self, x, y, button=1):
+    def click(self, x, y):
         self.move(x, y)
-        xdotool("click", button)
+        xdotool("click", 1)
 
     def drag(self, x1, y1, x2, y2, steps=8, modifiers=(), late=()):
-        """Drags with `modifiers` held from before the press and `late` keys
-        pressed halfway through."""
+        """Drags with `modifiers` held from before the press and `late` keys pressed halfway through."""
         for key in modifiers:
             xdotool("keydown", key)
         self.move(x1, y1)
@@ -128,7 +151,6 @@ class Glyphwright:
                 for key in late:
                     xdotool("keydown", key)
             self.move(x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
-            time.sleep(0.02)
         xdotool("mouseup", 1)
         for key in (*modifiers, *late):
             xdotool("keyup", key)
@@ -138,8 +160,14 @@ class Glyphwright:
         xdotool("key", "--clearmodifiers", *keys)
 
     def type(self, text):
+        """Types plain ASCII; any other character is handed to the window as the character it makes, since
+        a key for it would exist only for the moment xdotool maps one, which Wine may not see."""
         self.focus()
-        xdotool("type", "--delay", 20, text)
+        for part in re.findall(r"[\x20-\x7e]+|[^\x20-\x7e]", text):
+            if part.isascii():
+                xdotool("type", "--delay", 20, part)
+            else:
+                ask("char", self.title, str(ord(part)))
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", self.window or "root", path], check=True)
@@ -147,27 +175,9 @@ class Glyphwright:
     def pixels(self, x, y, width, height):
         """{(x, y): (red, green, blue)} of a rectangle of client pixels, read from the screen."""
         cx, cy, _, _ = self.client()
-        out = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, cx + x, cy + y),
-                              "-depth", "8", "txt:-"], capture_output=True, text=True, check=True).stdout
-        found = {}
-        for line in out.splitlines()[1:]:
-            where, rest = line.split(":", 1)
-            px, py = (int(v) for v in where.split(","))
-            values = rest.split("(")[1].split(")")[0].split(",")
-            found[(x + px, y + py)] = tuple(int(float(v)) for v in values[:3])
-        return found
-
-    def pixel(self, x, y):
-        """The (red, green, blue) of one client pixel."""
-        return self.pixels(x, y, 1, 1)[(x, y)]
-
-    @staticmethod
-    def cell():
-        """The display font's cell width and height in pixels."""
-        return tuple(int(v) for v in wine(PROBE, "font").stdout.split())
-
-    def clipboard(self):
-        return wine(PROBE, "clipboard").stdout
+        data = subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, cx + x, cy + y),
+                               "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+        return {(x + i % width, y + i // width): tuple(data[3 * i:3 * i + 3]) for i in range(width * height)}
 
     @staticmethod
     def put_clipboard(data):
@@ -183,74 +193,80 @@ class Glyphwright:
             self.process.wait()
 
 
-class GlyphwrightCase(unittest.TestCase):
+class Case(unittest.TestCase):
     """Gives each test a folder of its own and makes sure the program ends."""
 
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="glyphwright e2e ")
         self.app = None
+        self.cell_width, self.cell_height = (int(v) for v in ask("font").split())
 
     def tearDown(self):
         if self.app:
             self.app.kill()
         shutil.rmtree(self.folder, ignore_errors=True)
 
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def write(self, name, data):
+        with open(self.path(name), "wb") as file:
+            file.write(data)
+        return self.path(name)
+
     def start(self, *args, **options):
         self.app = Glyphwright(*args, cwd=self.folder, **options)
         return self.app
 
-    def path(self, name):
-        return os.path.join(self.folder, name)
-
-
-PAGE_LEFT, PAGE_TOP = 26, 81  # client pixels where the page area starts
-
-
-def wait_window(pattern, timeout=20):
-    """The id of a visible window whose whole title matches the regular expression, once there is one."""
-    return wait_for(lambda: Glyphwright._visible(pattern), timeout, "a window titled " + pattern)[0]
-
-
-def window_texts(title):
-    """The texts of the controls of the window with this title (a message box's message among them)."""
-    return wine(PROBE, "text", title).stdout
-
-
-class PageFileCase(GlyphwrightCase):
-    """A scenario on a text file of given rows, checked by saving it."""
-
-    def open_rows(self, name, rows, **options):
-        """Opens a text file of `rows` (no line end after the last, so no extra row)."""
-        self.file = self.path(name)
-        with open(self.file, "wb") as file:
-            file.write(b"\r\n".join(rows))
+    def open_file(self, name, data=None, **options):
+        """Starts the program on the file, first written with `data` unless None."""
+        self.file = self.path(name) if data is None else self.write(name, data)
         app = self.start(windows_path(self.file), **options)
         app.wait_title(re.escape(os.path.splitext(name)[0]) + r"(\.\w+)? - Glyphwright")
-        self.cell_width, self.cell_height = app.cell()
-        app.focus()
         return app
+
+    def open_rows(self, name, rows, **options):
+        """Starts the program on a text file of `rows` (no line end after the last, so no extra row)."""
+        return self.open_file(name, b"\r\n".join(rows), **options)
+
+    def tool(self, left):
+        """Chooses a tool and waits until its button alone shows pressed. A button counts a click by where the
+        pointer is when the program handles it, so the pointer must stay until then."""
+        self.app.click(left + 16, 18)
+        wait_for(lambda: [x for x in TOOLS if self.app.pixels(x, 10, 1, 1)[(x, 10)] != WHITE] == [left],
+                 message="the tool at %d to be chosen" % left)
+
+    def toggle(self, left, width):
+        """Clicks an option button that toggles a setting and waits until its face shows the change."""
+        face = lambda: self.app.pixels(left, 3, width, 32)
+        before = face()
+        self.app.click(left + width // 2, 18)
+        wait_for(lambda: face() != before and self.app.pixels(left, 10, 1, 1)[(left, 10)] == WHITE,
+                 message="the button at %d to change" % left)
 
     def middle(self, col, row):
         """The client point in the middle of a cell."""
         return (PAGE_LEFT + col * self.cell_width + self.cell_width // 2,
                 PAGE_TOP + row * self.cell_height + self.cell_height // 2)
 
-    def saved_rows(self):
-        """Saves with Ctrl+S and returns the file's rows."""
+    def saved(self):
+        """Saves with Ctrl+S and gives the file's bytes once it has been rewritten."""
         before = os.stat(self.file).st_mtime_ns, os.path.getsize(self.file)
         self.app.key("ctrl+s")
         wait_for(lambda: (os.stat(self.file).st_mtime_ns, os.path.getsize(self.file)) != before,
                  message="the file to be saved")
         with open(self.file, "rb") as file:
-            return file.read().decode("latin-1").split("\r\n")[:-1]
+            return file.read()
 
+    def saved_rows(self):
+        return self.saved().decode("latin-1").split("\r\n")[:-1]
 
-def answer_box(title, key, timeout=20):
-    """Waits for a window with this exact title (a message box), answers it with `key` and waits until it
-    has gone; returns the texts it showed."""
-    box = wait_window(title, timeout)
-    texts = window_texts(title)
-    xdotool("windowactivate", "--sync", box)
-    xdotool("key", key)
-    wait_for(lambda: not Glyphwright._visible(title), timeout, "the box to close")
-    return texts
+    def saved_as(self, name):
+        """Saves an untitled document under `name` through the Save As dialog; the rows of the file, which
+        the dialog gives the extension of its first filter."""
+        self.app.key("ctrl+s")
+        enter_file_name("Save As", self.path(name))
+        found = wait_for(lambda: [n for n in os.listdir(self.folder) if n.lower() == name + ".glw"],
+                         message="the saved file")
+        with open(self.path(found[0]), "rb") as file:
+            return file.read().split(b"\r\n")[:-1]

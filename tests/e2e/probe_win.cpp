@@ -1,12 +1,15 @@
 // A helper for the end-to-end tests, run under the same Wine server as the
-// program: it reports what X cannot tell (where a window's client area lies,
-// what the clipboard holds) and prepares the registry before a start.
-//   probe client TITLE    prints "x y width height" of the client area on screen
-//   probe clipboard       prints the clipboard's text
-//   probe put HEX         puts the bytes written in hexadecimal on the clipboard as text
-//   probe associate EXE   registers .glw files as the program would, for EXE
-//   probe font            prints the cell width and height of the default display font
-//   probe text TITLE      prints the texts of the window's controls, one a line (a message box's message)
+// program: it reports what X cannot tell and hands the program input that
+// does not depend on the X keyboard map.
+//   probe client TITLE         prints "x y width height" of the client area on screen
+//   probe focus                prints the title of the window that has the keyboard
+//   probe char TITLE CODE      posts the character CODE (as the code page has it) to the window; prints "ok"
+//   probe filename TITLE PATH  puts PATH into the file dialog's name field and presses OK; prints "ok"
+//   probe clipboard            prints the clipboard's text
+//   probe put HEX              puts the bytes written in hexadecimal on the clipboard as text
+//   probe text TITLE           prints the texts of the window's controls, one a line (a message box's message)
+//   probe font                 prints the cell width and height of the default display font
+//   probe associate EXE        registers .glw files as the program would, for EXE
 #include <windows.h>
 
 #include <cstdio>
@@ -16,16 +19,42 @@
 
 #include "tests/support/association_win.h"
 
-static int ProbeClient(const char *title)
+static int ProbeClient(HWND window)
 {
-    HWND window = FindWindowA(nullptr, title);
-    if (!window)
-        return 1;
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
     RECT client;
     GetClientRect(window, &client);
     std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
+}
+
+static int ProbeFocus()
+{
+    char title[256] = "";
+    GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+    std::printf("%s\n", title);
+    return 0;
+}
+
+static int ProbeChar(HWND window, int code)
+{
+    if (!PostMessageA(window, WM_CHAR, code, 1))
+        return 1;
+    std::printf("ok\n");
+    return 0;
+}
+
+// The file name field is a combo box in the newer dialogs, an edit in the older.
+static int ProbeFileName(HWND dialog, const char *path)
+{
+    HWND field = GetDlgItem(dialog, 1148);
+    if (!field)
+        field = GetDlgItem(dialog, 1152);
+    if (!field || !SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path)))
+        return 1;
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    std::printf("ok\n");
     return 0;
 }
 
@@ -92,29 +121,32 @@ static BOOL CALLBACK ProbeControlText(HWND control, LPARAM)
     return TRUE;
 }
 
-static int ProbeText(const char *title)
-{
-    HWND window = FindWindowA(nullptr, title);
-    if (!window)
-        return 1;
-    EnumChildWindows(window, ProbeControlText, 0);
-    return 0;
-}
-
 int main(int argc, char **argv)
 {
-    if (argc == 3 && !std::strcmp(argv[1], "client"))
-        return ProbeClient(argv[2]);
-    if (argc == 2 && !std::strcmp(argv[1], "font"))
+    const char *command = argc > 1 ? argv[1] : "";
+    HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
+    if (argc == 2 && !std::strcmp(command, "focus"))
+        return ProbeFocus();
+    if (argc == 2 && !std::strcmp(command, "font"))
         return ProbeFont();
-    if (argc == 2 && !std::strcmp(argv[1], "clipboard"))
+    if (argc == 2 && !std::strcmp(command, "clipboard"))
         return ProbeClipboard();
-    if (argc == 3 && !std::strcmp(argv[1], "put"))
+    if (argc == 3 && !std::strcmp(command, "put"))
         return ProbePut(argv[2]);
-    if (argc == 3 && !std::strcmp(argv[1], "text"))
-        return ProbeText(argv[2]);
-    if (argc == 3 && !std::strcmp(argv[1], "associate"))
+    if (argc == 3 && !std::strcmp(command, "associate"))
         return AssociateDocuments(argv[2]) ? 0 : 1;
-    std::fprintf(stderr, "usage: probe client TITLE | font | clipboard | put HEX | text TITLE | associate EXE\n");
+    if (argc > 2 && !window)
+        return 1;
+    if (argc == 3 && !std::strcmp(command, "client"))
+        return ProbeClient(window);
+    if (argc == 3 && !std::strcmp(command, "text")) {
+        EnumChildWindows(window, ProbeControlText, 0);
+        return 0;
+    }
+    if (argc == 4 && !std::strcmp(command, "char"))
+        return ProbeChar(window, std::atoi(argv[3]));
+    if (argc == 4 && !std::strcmp(command, "filename"))
+        return ProbeFileName(window, argv[3]);
+    std::fprintf(stderr, "usage: probe client|text|char|filename TITLE ... | focus | font | clipboard | put HEX | associate EXE\n");
     return 2;
 }

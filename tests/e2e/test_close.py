@@ -1,36 +1,28 @@
-"""A changed document asks before it is replaced or closed; Cancel keeps it open and changed."""
-import unittest
+"""A changed document asks before it is replaced or closed: Cancel keeps it open and changed, No lets it go."""
 
-from harness import PageFileCase, answer_box, wait_window, windows_path, xdotool
-
-PENCIL = 108  # left edge of the tool button
+from harness import PENCIL, Case, answer_box, enter_file_name, wait_for
 
 
-class Close(PageFileCase):
-    def assert_asks_and_stays(self, what):
-        self.assertIn("Save Changes to Document?", answer_box("Confirm Close", "Escape"), what)
-        self.assertTrue(self.app.running(), what)
-        self.assertEqual(self.title, self.app.wait_title(".* - Glyphwright"), what)
+class Close(Case):
+    def asks(self, answer="Escape"):
+        self.assertIn("Save Changes to Document?", answer_box("Confirm Close", answer))
 
-    def test_cancel_keeps_a_changed_document(self):
-        other = self.path("other.txt")
-        with open(other, "wb") as file:
-            file.write(b"other")
+    def test_cancel_keeps_a_changed_document_and_no_ends_the_program(self):
+        other = self.write("other.txt", b"other")
         app = self.open_rows("close.txt", [b"      "] * 2)
-        self.title = app.title
-        app.click(PENCIL + 16, 18)
+        title = app.title
+        self.tool(PENCIL)
         app.drag(*self.middle(1, 0), *self.middle(4, 0))
         app.key("ctrl+n")
-        self.assert_asks_and_stays("New")
+        self.asks()
         app.key("ctrl+o")
-        xdotool("windowactivate", "--sync", wait_window("Open"))
-        xdotool("type", windows_path(other))
-        xdotool("key", "Return")
-        self.assert_asks_and_stays("Open")
-        for attempt in ("close", "second close"):
-            app.key("alt+F4")
-            self.assert_asks_and_stays(attempt)
-
-
-if __name__ == "__main__":
-    unittest.main()
+        enter_file_name("Open", other)
+        self.asks()
+        app.key("alt+F4")
+        self.asks()
+        self.assertEqual(title, app.wait_title(".* - Glyphwright"))
+        app.key("alt+F4")
+        self.asks("n")
+        wait_for(lambda: not app.running(), message="the program to end")
+        with open(self.file, "rb") as file:
+            self.assertEqual(b"      \r\n      ", file.read(), "No saves nothing")

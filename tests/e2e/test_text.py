@@ -1,15 +1,12 @@
 """Typing with the text tool into a rectangle made by a click, dropped by a click elsewhere."""
-import unittest
 
-from harness import PageFileCase
-
-TEXT = 39  # left edge of the text tool's button
+from harness import TEXT, Case
 
 
-class Text(PageFileCase):
+class Text(Case):
     def test_click_type_and_drop(self):
         self.open_rows("text.txt", [b" " * 16, b"     xx         ", b" " * 16])
-        self.app.click(TEXT + 16, 18)
+        self.tool(TEXT)
         self.app.click(*self.middle(2, 1))  # the blank stretch from the click to the "xx"
         self.app.type("Hi")
         self.app.click(*self.middle(10, 2))
@@ -17,7 +14,3 @@ class Text(PageFileCase):
         self.app.type("Hi there")
         self.app.click(*self.middle(10, 2))
         self.assertEqual([" Hi there       ", "  Hi xx         ", " " * 16], self.saved_rows())
-
-
-if __name__ == "__main__":
-    unittest.main()

@@ -7,8 +7,17 @@
 #include <vector>
 
 #include "page/page.h"
+#include "page/text_conversion.h"
 
 typedef std::vector<std::string> Rows;
+
+// A text laid out `width` columns wide, justified, and the rows it makes.
+struct LayoutCase {
+    const char *text;
+    int width;
+    Justification justify;
+    Rows rows;
+};
 
 // Creates `page` holding `rows` (all as wide as the first).
 inline ErrorCode PageFromRows(Page &page, const Rows &rows)
@@ -37,6 +46,12 @@ inline Rows PageRows(const Page &page)
 inline std::string PageBytes(const Page &page)
 {
     return std::string(reinterpret_cast<const char *>(page.data), std::size_t(page.width) * page.height);
+}
+
+// A string's bytes as the program's text procedures take them.
+inline const unsigned char *TextBytes(const std::string &text)
+{
+    return reinterpret_cast<const unsigned char *>(text.data());
 }
 
 // What every live page promises.

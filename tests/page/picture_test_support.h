@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "page/picture_chars.h"
 #include "page/picture_dib.h"
+#include "tests/support/restore.h"
 
 typedef std::vector<unsigned char> Bytes;
 
@@ -129,21 +129,8 @@ inline Bytes Stretched(const Bytes &block, int width, int height)
 }
 
 // Keeps the character tables of a test from the tests after it.
-struct SavedTables {
-    SavedTables()
-    {
-        std::memcpy(pixels, charPixels, sizeof pixels);
-        std::memcpy(chars, grayChars, sizeof chars);
-        std::memcpy(grays, charGrays, sizeof grays);
-    }
-    ~SavedTables()
-    {
-        std::memcpy(charPixels, pixels, sizeof pixels);
-        std::memcpy(grayChars, chars, sizeof chars);
-        std::memcpy(charGrays, grays, sizeof grays);
-    }
-    std::int16_t pixels[256];
-    unsigned char chars[256], grays[256];
+struct SavedTables : Restore {
+    SavedTables() : Restore(charPixels, grayChars, charGrays) {}
 };
 
 // Darkness shown as the letters a (white) to z (black), so that pages read as text.

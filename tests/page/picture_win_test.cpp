@@ -41,39 +41,6 @@ Bytes PlatformStretched(const Bytes &block, int width, int height)
 
 } // namespace
 
-TEST(Offscreen, PixelsAreReadBackAsDarkness)
-{
-    Offscreen grey, mono;
-    ASSERT_EQ(0u, MyCreateOffscreen(grey, 3, 2, 8));
-    ASSERT_EQ(0u, MyCreateOffscreen(mono, 33, 2, 1));
-    EXPECT_EQ(4, grey.widthBytes);
-    EXPECT_EQ(8, mono.widthBytes);
-    RECT all = {0, 0, 3, 2};
-    FillRect(grey.context, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    OffscreenClear(grey, 3, 2);
-    SetPixel(grey.context, 0, 0, RGB(0, 0, 0));
-    SetPixel(grey.context, 2, 1, RGB(100, 100, 100));
-    OffscreenClear(mono, 33, 2);
-    SetPixel(mono.context, 0, 0, RGB(0, 0, 0));
-    SetPixel(mono.context, 32, 0, RGB(0, 0, 0));
-    GdiFlush();
-    Bytes pixels;
-    for (int at = 0; at < 6; ++at)
-        pixels.push_back(OffscreenPixel(grey, 2, at % 3, at / 3));
-    EXPECT_EQ((Bytes{255, 0, 0, 0, 0, 155}), pixels);
-    // The top row is stored last; its leftmost pixel is the top bit.
-    const unsigned char *top = mono.bits + mono.widthBytes;
-    EXPECT_EQ((Bytes{0x80, 0, 0, 0, 0x80, 0}), Bytes(top, top + 6));
-    EXPECT_EQ(0, mono.bits[0]);
-    MyDisposeOffscreen(grey);
-    MyDisposeOffscreen(mono);
-
-    ReportCatcher reports;
-    Offscreen none;
-    EXPECT_NE(0u, MyCreateOffscreen(none, 0, 0, 8));
-    EXPECT_EQ(1, reports.errors);
-}
-
 TEST(PictureWin, OwnStretchMatchesThePlatforms)
 {
     std::mt19937 scramble(3);
@@ -107,35 +74,3 @@ TEST(PictureWin, OwnStretchMatchesThePlatforms)
     }
 }
 
-TEST(PictureWin, MetafilesAndBitmapsOnPages)
-{
-    GrayLetters letters;
-    HDC recorder = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    RECT all = {0, 0, 300, 100}, left = {0, 0, 150, 100};
-    FillRect(recorder, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FillRect(recorder, &left, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HENHMETAFILE metafile = CloseEnhMetaFile(recorder);
-    ASSERT_NE(nullptr, metafile);
-    Page page;
-    ASSERT_EQ(0u, PageNew(page, 60, 40));
-    ASSERT_EQ(0u, PictureOnPage(page, metafile, 0, true, squishDirect));
-    Rows rows = PageRows(page);
-    for (int row = 0; row < 40; ++row) {
-        SCOPED_TRACE(row);
-        bool drawn = row >= 10 && row < 30;
-        // Black left, white right; the columns at the edge are the platform's to round.
-        EXPECT_EQ(std::string(28, drawn ? 'z' : '.'), rows[row].substr(0, 28));
-        EXPECT_EQ(std::string(28, drawn ? 'a' : '.'), rows[row].substr(32));
-    }
-    Bytes block = DibBlock({3, 1, 24}, {0, 0x808080, 0xFFFFFF});
-    ASSERT_EQ(0u, PictureOnPage(page, block.data(), block.size(), false, squishFree));
-    EXPECT_EQ(Rows(40, std::string(20, 'z') + std::string(20, 'm') + std::string(20, 'a')), PageRows(page));
-
-    ReportCatcher reports;
-    EXPECT_EQ(errorInvalidData, PictureOnPage(page, block.data(), 39, false, squishFree));
-    EXPECT_NE(0u, PictureOnPage(page, nullptr, 0, true, squishFree));
-    EXPECT_EQ(2, reports.errors);
-    EXPECT_EQ(Rows(40, std::string(20, 'z') + std::string(20, 'm') + std::string(20, 'a')), PageRows(page));
-    PageKill(page);
-    DeleteEnhMetaFile(metafile);
-}

@@ -1,4 +1,5 @@
 #include "page/text_conversion.h"
+#include "page/text_unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -8,27 +9,20 @@
 #include "base/preferences.h"
 #include "tests/page/page_test_support.h"
 #include "tests/support/reports.h"
-
-namespace {
-
-const unsigned char *Bytes(const std::string &text)
-{
-    return reinterpret_cast<const unsigned char *>(text.data());
-}
+#include "tests/support/restore.h"
 
 // The rows of `text` wrapped onto a new page.
-Rows Wrap(const std::string &text, int width, Justification justify, int height = 0)
+static Rows Wrap(const std::string &text, int width, Justification justify, int height = 0)
 {
     Page page;
-    EXPECT_EQ(0u, TextToPage(page, width, height, justify, Bytes(text), text.size()));
-    PageCheck(page);
+    EXPECT_EQ(0u, TextToPage(page, width, height, justify, TextBytes(text), text.size()));
     EXPECT_EQ(width, page.width);
     Rows rows = PageRows(page);
     PageKill(page);
     return rows;
 }
 
-std::string Written(const Rows &rows, bool filing)
+static std::string Written(const Rows &rows, bool filing)
 {
     Page page;
     EXPECT_EQ(0u, PageFromRows(page, rows));
@@ -42,32 +36,16 @@ std::string Written(const Rows &rows, bool filing)
     return written;
 }
 
-// Sets the message prefix for one test.
-struct MessagePrefix {
-    explicit MessagePrefix(const char *prefix)
-    {
-        std::memcpy(old, preferences.messagePrefix, sizeof old);
-        std::strcpy(preferences.messagePrefix, prefix);
-    }
-    ~MessagePrefix() { std::memcpy(preferences.messagePrefix, old, sizeof old); }
-    char old[sizeof preferences.messagePrefix];
-};
-
-} // namespace
-
-TEST(TextConversion, Translate)
+TEST(TextConversion, TranslateFoldsEveryByteToPlainASCII)
 {
     std::string text = "\xE9\x93\x94\x97\t\x03" "A\x7F\xC5\xFF\x80\n\r\xE9";
-    std::vector<unsigned char> bytes(text.begin(), text.end());
-    TextTranslate(bytes.data(), bytes.size() - 1);
-    EXPECT_EQ("e\"\"-\t\rA Ay \n\r\xE9", std::string(bytes.begin(), bytes.end())) << "only textSize bytes change";
+    TextTranslate(reinterpret_cast<unsigned char *>(&text[0]), text.size() - 1);
+    EXPECT_EQ("e\"\"-\t\rA Ay \n\r\xE9", text) << "only textSize bytes change";
     for (int c = 0; c < 256; ++c) {
         unsigned char b = static_cast<unsigned char>(c);
         TextTranslate(&b, 1);
-        if (c >= 0x20 && c < 0x7F) {
-            EXPECT_EQ(c, b);
-        }
-        EXPECT_TRUE(b == '\t' || b == '\n' || b == '\r' || (b >= 0x20 && b < 0x7F)) << c;
+        EXPECT_TRUE(c >= 0x20 && c < 0x7F ? b == c : b == '\t' || b == '\n' || b == '\r' || (b >= 0x20 && b < 0x7F))
+            << c;
     }
 }
 
@@ -77,60 +55,45 @@ TEST(TextConversion, PointerDims)
         std::string text;
         int wrap, width, height;
     } cases[] = {
-        {"hello\r\nab", 80, 5, 2}, {"", 80, 0, 1},           {"aaaa bbbb cccc", 9, 9, 2},
-        {"aaaa bbbb cccc", 6, 6, 3}, {"abcdefghijkl", 5, 5, 3}, {"ab\ncd", 80, 5, 1},
-        {"ab\r\r\n", 80, 2, 3}, {"ab\r\ncd", 2, 2, 2},
+        {"hello\r\nab", 80, 5, 2}, {"aaaa bbbb cccc", 9, 9, 2}, {"abcdefghijkl", 5, 5, 3},
+        {"ab\ncd", 80, 5, 1},     {"ab\r\r\n", 80, 2, 3},      {"ab\r\ncd", 2, 2, 2},
     };
     for (const Case &test : cases) {
         int width = test.wrap, height = -1;
-        PagePointerDims(Bytes(test.text), test.text.size(), width, height);
-        EXPECT_EQ(test.width, width) << test.text << " at " << test.wrap;
-        EXPECT_EQ(test.height, height) << test.text << " at " << test.wrap;
+        PagePointerDims(TextBytes(test.text), test.text.size(), width, height);
+        EXPECT_TRUE(width == test.width && height == test.height) << test.text << " at " << test.wrap;
     }
 }
 
 TEST(TextConversion, WrapAndJustify)
 {
-    // The text after the last line end is a line of its own.
-    EXPECT_EQ((Rows{"abc.......", ".........."}), Wrap("abc\r\n", 10, justLeft));
-    EXPECT_EQ((Rows{"..."}), Wrap("", 3, justLeft));
-    EXPECT_EQ((Rows{"aaaa bbbb", "cccc....."}), Wrap("aaaa bbbb cccc", 9, justLeft));
-    EXPECT_EQ((Rows{"aaaa..", "bbbb..", "cccc.."}), Wrap("aaaa bbbb cccc", 6, justLeft));
-    EXPECT_EQ((Rows{"abcde", "fghij", "kl..."}), Wrap("abcdefghijkl", 5, justLeft));
-    // Leading spaces stay; a lone LF and a tab inside a line are copied.
-    EXPECT_EQ((Rows{"  ab\ncd\tx."}), Wrap("  ab\ncd\tx", 10, justLeft));
-    EXPECT_EQ((Rows{"...abc...."}), Wrap("abc", 10, justCentre));
-    EXPECT_EQ((Rows{".......abc"}), Wrap("abc", 10, justRight));
-    EXPECT_EQ((Rows{"...ab", "....."}), Wrap("ab  \r\n", 5, justRight)) << "trailing spaces dropped";
-
-    EXPECT_EQ((Rows{"a    b     c", "defghijklm.."}), Wrap("a b c defghijklm", 12, justJustify));
-    EXPECT_EQ((Rows{"   a   b", "cdefgh.."}), Wrap(" a b cdefgh", 8, justJustify)) << "leading spaces are gaps";
-    EXPECT_EQ((Rows{"a  b", "cc.."}), Wrap("a b cc", 4, justJustify));
-    EXPECT_EQ((Rows{"aa bb", "c d.."}), Wrap("aa bb c d", 5, justJustify)) << "the last line is not spread";
-    // A line ending in CR or LF ends a paragraph and is not spread.
-    EXPECT_EQ((Rows{"a b.", "cc.."}), Wrap("a b\n cc", 4, justJustify));
-    EXPECT_EQ((Rows{"a b..", "cc..."}), Wrap("a b \r\ncc", 5, justJustify));
-
+    const LayoutCase cases[] = {
+        {"abc\r\n", 10, justLeft, {"abc.......", ".........."}}, // the text after the last line end is a line
+        {"aaaa bbbb cccc", 9, justLeft, {"aaaa bbbb", "cccc....."}},
+        {"aaaa bbbb cccc", 6, justLeft, {"aaaa..", "bbbb..", "cccc.."}},
+        {"abcdefghijkl", 5, justLeft, {"abcde", "fghij", "kl..."}},
+        {"  ab\ncd\tx", 10, justLeft, {"  ab\ncd\tx."}}, // leading spaces stay; a lone LF and a tab are copied
+        {"abc", 10, justRight, {".......abc"}},
+        {"ab  \r\n", 5, justRight, {"...ab", "....."}}, // trailing spaces dropped
+        {"a b c defghijklm", 12, justJustify, {"a    b     c", "defghijklm.."}},
+        {"aa bb c d", 5, justJustify, {"aa bb", "c d.."}}, // the last line is not spread
+        {"a b\n cc", 4, justJustify, {"a b.", "cc.."}},   // nor one ending a paragraph
+    };
+    for (const LayoutCase &test : cases)
+        EXPECT_EQ(test.rows, Wrap(test.text, test.width, test.justify)) << test.text;
     EXPECT_EQ((Rows{"aaaa..", "bbbb.."}), Wrap("aaaa bbbb cccc", 6, justLeft, 2));
-    EXPECT_EQ((Rows{"abc......."}), Wrap("abc\r\n", 10, justLeft, 1));
-
-    // A short text keeps its line ends on the stack; a long one needs a block
-    // for them besides the page.
+    // A short text keeps its line ends on the stack; a long one needs a block for them besides the page.
     for (int copies : {1, 5}) {
         std::string text;
         for (int i = 0; i < copies; ++i)
             text += "aaaa bbbb cccc ";
-        int failures = FailEachAllocation([&] {
+        EXPECT_EQ(copies == 1 ? 2 : 4, FailEachAllocation([&] {
             Page page = {7, 9, nullptr};
-            ErrorCode error = TextToPage(page, 6, 0, justLeft, Bytes(text), text.size());
-            if (error) {
-                EXPECT_TRUE(page.width == 7 && page.height == 9 && !page.data);
-            } else {
-                PageKill(page);
-            }
+            ErrorCode error = TextToPage(page, 6, 0, justLeft, TextBytes(text), text.size());
+            EXPECT_TRUE(!error || (page.width == 7 && page.height == 9 && !page.data));
+            PageKill(page);
             return error;
-        });
-        EXPECT_EQ(copies == 1 ? 2 : 4, failures) << copies;
+        })) << copies;
     }
 }
 
@@ -142,51 +105,84 @@ TEST(TextConversion, OntoAPage)
     Page page;
     ASSERT_EQ(0u, PageFromRows(page, {"xxxxxx", "xxxxxx"}));
     int lines = 0;
-    ASSERT_EQ(0u, TextOntoPage(page, 1, 0, 3, justRight, Bytes(text), text.size(), lines));
+    ASSERT_EQ(0u, TextOntoPage(page, 1, 0, 3, justRight, TextBytes(text), text.size(), lines));
     EXPECT_EQ(2, lines);
     EXPECT_EQ((Rows{"xxabxx", "xxcdxx"}), PageRows(page));
-    ASSERT_EQ(0u, TextOntoPage(page, 2, 1, 4, justLeft, Bytes(text), text.size(), lines));
+    ASSERT_EQ(0u, TextOntoPage(page, 2, 1, 4, justLeft, TextBytes(text), text.size(), lines));
     EXPECT_EQ((Rows{"xxabxx", "xxabxx", "..cd.."}), PageRows(page));
-
-    ReportCatcher reports;
-    MemoryFailAt(1);
-    EXPECT_NE(0u, TextOntoPage(page, 0, 2, 6, justLeft, Bytes("a\rb"), 3, lines));
-    MemoryFailAt(0);
-    EXPECT_EQ(1, reports.errors);
-    EXPECT_EQ((Rows{"xxabxx", "xxabxx", "..cd.."}), PageRows(page)) << "unchanged when it cannot grow";
+    EXPECT_EQ(1, FailEachAllocation([&] {
+        ErrorCode error = TextOntoPage(page, 0, 2, 6, justLeft, TextBytes("a\rb"), 3, lines);
+        EXPECT_TRUE(!error || PageRows(page) == (Rows{"xxabxx", "xxabxx", "..cd.."})) << "unchanged when it cannot grow";
+        return error;
+    }, false));
     PageKill(page);
 }
 
 TEST(TextConversion, PageToText)
 {
-    MessagePrefix prefix("ab c");
+    Restore kept(preferences);
+    std::strcpy(preferences.messagePrefix, "ab c");
     Rows xPage = {"x..", "..."};
     EXPECT_EQ("x  \r\n   \r\n", Written(xPage, true));
     // Trimmed to the one used cell; the prefix wraps at one column, its space gone.
     EXPECT_EQ("a\r\nb\r\nc\r\n \r\nx\r\n", Written(xPage, false));
     // Only the right and bottom margins go; the prefix is centred on what is left.
     std::strcpy(preferences.messagePrefix, "Hi");
-    Rows abPage = {"..........", "..ab......", "..........", "........ ."};
-    EXPECT_EQ(" Hi \r\n    \r\n    \r\n  ab\r\n", Written(abPage, false));
+    EXPECT_EQ(" Hi \r\n    \r\n    \r\n  ab\r\n", Written({"..........", "..ab......", "..........", "........ ."}, false));
     EXPECT_EQ("Hi\r\n  \r\n  \r\n  \r\n", Written({" .", ".."}, false)) << "nothing used keeps the whole page";
-    EXPECT_EQ("\r\n\r\n", Written({"", ""}, true));
-
-    for (bool filing : {true, false}) {
+    for (bool filing : {true, false})
         FailEachAllocation([&] {
             Page page;
             ErrorCode error = PageFromRows(page, {"ab.", "..."});
             if (error)
                 return error;
-            std::string bytes = PageBytes(page);
             unsigned char *text = nullptr;
             std::size_t size = 99;
             error = PageToText(text, size, page, filing);
-            if (error) {
-                EXPECT_TRUE(!text && size == 99 && bytes == PageBytes(page));
-            }
+            EXPECT_TRUE(!error || (!text && size == 99 && PageRows(page) == Rows{"ab.", "..."}));
             Destroy(text);
             PageKill(page);
             return error;
         });
+}
+
+static std::string Folded(const std::u16string &text)
+{
+    std::size_t size = TextFoldUnicode(text.data(), text.size(), nullptr);
+    EXPECT_LE(size, text.size() * maxFoldBytes);
+    std::string out(size, '\0');
+    EXPECT_EQ(size, TextFoldUnicode(text.data(), text.size(), reinterpret_cast<unsigned char *>(&out[0])));
+    return out;
+}
+
+TEST(TextUnicode, FoldsDrawingsAndNotesToLookAlikes)
+{
+    struct Case {
+        std::u16string text;
+        std::string folded;
+    } cases[] = {
+        {u"\u250C\u2500\u2510\u2502\u2554\u2550\u256C\u2501\u2571\u2573 \u2591\u2588", "+-+|+=+-/X ##"},
+        {u"\u2192\u21D2\u27F6 \u2026 \u2713\u2610 \u2022\u2014 \u201Cq\u2019", "->=>--> ... v[ ] *- \"q'"},
+        {u"a\u00A0b\u3000c\u200Bd\uFEFF\u2028", "a b cd\r\n"},
+        {u"caf\u00E9\u20AC\u0081", "caf\xE9\x80\x81"},           // the unassigned bytes, as the system maps them
+        {u"\u0080\u4E2D\U0001F600!\xD800!\xDC00", "???" "!?!?"}, // outside the set; pairs and their halves alone
+        {u"", ""},
+    };
+    for (const Case &test : cases)
+        EXPECT_EQ(test.folded, Folded(test.text)) << testing::PrintToString(test.folded);
+}
+
+// Every 8-bit character survives the journey to Unicode and back, but for
+// the typographic ones that become plain ASCII on the way.
+TEST(TextUnicode, EightBitTextComesBackAsItWent)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        std::string back = Folded(std::u16string(1, TextByteUnicode(static_cast<unsigned char>(byte))));
+        if (back.size() != 1 || static_cast<unsigned char>(back[0]) != byte) {
+            EXPECT_TRUE(byte >= 0x80 && byte <= 0xA0) << byte;
+            for (char ascii : back)
+                EXPECT_TRUE(ascii >= 32 && ascii < 127) << byte;
+        }
     }
+    EXPECT_TRUE(TextByteUnicode(0x80) == u'\u20AC' && TextByteUnicode(0x9F) == u'\u0178');
 }

@@ -94,10 +94,10 @@ TEST_F(SelectTableEdit, AWidthDragRewrapsMovesTheNextColumnAndUndoesInOneStep)
 TEST_F(SelectTableEdit, AWidthDragScrollsAtTheEdgeAndTheHandleFollows)
 {
     POINTS press = Pointer(8, 0);
-    PointerAt(400 + 17, press.y); // deep enough past the edge to scroll at once
+    PointerAt(width + 17, press.y); // deep enough past the edge to scroll at once
     SelectMouse(&document, press);
     EXPECT_EQ(1, document.scrollCol);
-    EXPECT_EQ(5 + (417 - press.x) / 8 + 1, Column(0).width);
+    EXPECT_EQ(5 + (width + 17 - press.x) / 8 + 1, Column(0).width);
 }
 
 TEST_F(SelectTableEdit, AJustificationDragChangesOnlyItsColumn)

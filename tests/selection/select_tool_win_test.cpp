@@ -3,244 +3,190 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "app/doc_commands_win.h"
 #include "base/memory.h"
-#include "base/preferences.h"
-#include "page/table_conversion.h"
+#include "selection/big_text_tool_win.h"
+#include "selection/page_effects.h"
 #include "selection/selection_win.h"
-#include "tests/page/page_test_support.h"
+#include "selection/text_tool_win.h"
 #include "tests/page/picture_test_support.h"
-#include "tests/selection/select_fixture_win.h"
-#include "tests/support/font_cell.h"
 #include "tests/support/reports.h"
-#include "tools/tool_bar_win.h"
+#include "tests/support/window_document_win.h"
 
-TEST_F(SelectTool, LiftingLeavesSpacesAndAMoveIsOneUndoStep)
+// A 12 x 4 page, row 1 with empty cells, the select tool current and
+// nothing floating. Each test keeps its own paths short; the user's ways
+// through the tools are the end-to-end scenarios'.
+class Selection : public WindowDocument {
+protected:
+    void SetUp() override
+    {
+        WindowDocument::SetUp();
+        Open({"abcdefghijkl", "m..n........", "opqrstuvwxyz", "............"});
+        document.now.tool = document.last.tool = toolSelect;
+        theDocument = &document;
+        ASSERT_EQ(0u, InitClipFormats());
+    }
+    void TearDown() override
+    {
+        SelectTemp(&document, 1, nullptr);
+        WindowDocument::TearDown();
+    }
+
+    void Lift(LONG left, LONG top, LONG right, LONG bottom)
+    {
+        RECT rect = {left, top, right, bottom};
+        ASSERT_EQ(0u, SelectLift(&document, &rect));
+    }
+    // Where the floating page lies and its cells, or "none"; with the back page and any typed text.
+    std::string Floating()
+    {
+        const DocState &now = document.now;
+        if (!now.floating)
+            return "none";
+        return std::to_string(now.floatCol) + "," + std::to_string(now.floatRow) + " " + PageBytes(now.front);
+    }
+    std::string Now()
+    {
+        const DocState &now = document.now;
+        return PageBytes(now.back) + "|" + Floating() + "|" +
+               (now.format == formatText ? std::string(static_cast<const char *>(now.handle), now.used) : "");
+    }
+    // Pastes `size` bytes as `format` through a real clipboard block.
+    void Receive(UINT format, const void *data, std::size_t size)
+    {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(block), data, size);
+        GlobalUnlock(block);
+        if (format == CF_TEXT && document.now.tool != toolSelect)
+            TextReceive(&document, block, static_cast<std::uint32_t>(size));
+        else
+            SelectReceive(&document, block, size, format);
+        GlobalFree(block);
+    }
+};
+
+TEST_F(Selection, EffectsAndDeletionAreUndoableAndAFailureChangesNothing)
 {
-    Drag(0, 0, 2, 1); // cells (0, 0) to (2, 1)
-    EXPECT_EQ(std::string("0,0 abcm  "), Floating());
-    EXPECT_EQ((Rows{"   defghijkl", "   n........", "opqrstuvwxyz", "............"}), PageRows(document.now.back));
-    EXPECT_EQ(opaque, document.now.transparency);
-    EXPECT_EQ(std::vector<int>{buttonTransparent}, Buttons());
-    EXPECT_EQ(0, document.windowDirty) << "lifting changes nothing to see";
-
-    Drag(1, 1, 5, 2); // 4 right and 1 down
-    SelectKey(&document, keyReturn);
-    EXPECT_EQ("none", Floating());
-    EXPECT_TRUE(Buttons().empty());
-    EXPECT_EQ((Rows{"   defghijkl", "   nabc.....", "opqrm  vwxyz", "............"}), PageRows(document.now.back));
-    DocumentUndo(&document); // the drop took no step of its own
-    EXPECT_EQ(std::string("0,0 abcm  "), Floating());
-}
-
-TEST_F(SelectTool, ClearBackspaceAndEscapeDeleteAsOneUndoableAction)
-{
+    Lift(1, 0, 4, 2); // "bcd" over ". n"
+    std::string lifted = Now();
+    EXPECT_EQ(0, DocumentTransform(&document, rotateRight));
+    EXPECT_EQ("1,0  b cnd", Floating());
+    DocumentUndo(&document);
+    EXPECT_EQ(lifted, Now());
+    for (int code : {flipHorizontal, rotateLeft, explode, implode, invert})
+        EXPECT_GT(FailEachAllocation([&] {
+            std::string before = Now();
+            ErrorCode error = SelectionTransform(&document, static_cast<std::int16_t>(code));
+            MemoryFailAt(0); // undoing remakes the select tool's option buttons
+            if (!error)
+                DocumentUndo(&document);
+            EXPECT_EQ(before, Now()) << code;
+            return error;
+        }), 0) << code;
     for (char key : {keyClear, keyBackspace, keyEscape}) {
-        Lift(1, 2, 4, 3);
-        std::string lifted = Floating();
         SelectKey(&document, 'x'); // other keys do nothing
         SelectKey(&document, key);
-        EXPECT_EQ("none", Floating()) << int(key);
-        EXPECT_EQ("o   stuvwxyz", PageRows(document.now.back)[2]);
+        EXPECT_EQ("a   efghijkl|none", PageRows(document.now.back)[0] + "|" + Floating()) << int(key);
         DocumentUndo(&document);
-        EXPECT_EQ(lifted, Floating()) << int(key);
-        SelectKey(&document, keyReturn);
+        EXPECT_EQ(lifted, Now()) << int(key);
     }
-    ReportCatcher reports;
-    Lift(1, 2, 4, 3);
-    MemoryFailAt(1, true);
-    SelectKey(&document, keyEscape); // no undo point, so nothing deleted
-    MemoryFailAt(0);
-    EXPECT_EQ(1, document.now.floating);
-
-    SelectKey(&document, keyReturn);
-    std::string before = PageBytes(document.now.back);
-    MemoryFailAt(1);
-    RECT rect = {0, 0, 5, 2};
-    EXPECT_NE(0u, SelectLift(&document, &rect));
-    MemoryFailAt(0);
-    EXPECT_EQ(2, reports.errors);
-    EXPECT_EQ("none", Floating());
-    EXPECT_EQ(before, PageBytes(document.now.back)) << "a lift that failed leaves the page";
+    FailEachAllocationReported([&] { // without its undo step nothing is deleted
+        std::string before = Now();
+        SelectKey(&document, keyEscape);
+        MemoryFailAt(0);
+        if (Floating() == "none")
+            DocumentUndo(&document);
+        EXPECT_EQ(before, Now());
+    });
 }
 
-TEST_F(SelectTool, APastedPageKeepsItsEmptyCellsAndShortOnesAreRefused)
-{
-    document.scrollCol = 2; // it comes at the first visible cell
-    document.scrollRow = 1;
-    const unsigned char block[] = {3, 0, 2, 0, 'x', 0, 'y', 0, 0, 'z'};
-    Receive(pageClipFormat, block, sizeof block);
-    EXPECT_EQ(std::string("2,1 x\0y\0\0z", 10), Floating());
-    EXPECT_EQ(0, document.last.floating) << "one undoable action";
-
-    ReportCatcher reports;
-    Receive(pageClipFormat, block, sizeof block - 1); // one cell short
-    EXPECT_EQ(1, reports.errors);
-    EXPECT_EQ("none", Floating());
-    EXPECT_EQ("m.x y.......", PageRows(document.now.back)[1]) << "what floated was dropped";
-}
-
-TEST_F(SelectTool, TabTextBecomesATableWithItsOwnTransparency)
-{
-    const char text[] = "ab\tc\r\nd\t\xE9";
-    Receive(CF_TEXT, text, sizeof text - 1);
-    const DocState &now = document.now;
-    ASSERT_EQ(formatTable, now.format);
-    EXPECT_EQ(std::vector<int>({buttonTransparent, buttonRuleMode}), Buttons());
-    EXPECT_EQ(opaque, now.transparency);
-    Rows rows = PageRows(now.front);
-    ASSERT_EQ(5u, rows.size()); // ruled above, below and under the title row
-    EXPECT_NE(std::string::npos, rows[1].find("ab")) << rows[1];
-    EXPECT_EQ(std::string::npos, rows[3].find('\xE9')) << "translated to plain ASCII";
-
-    preferences.selectTransparent = 1;
-    preferences.vertRuleMode = noRules;
-    SelectRecalc(&document, 0, 0);
-    EXPECT_EQ(nullTransparent, now.transparency);
-    Rows built = PageRows(now.front);
-    EXPECT_EQ(2u, built.size());
-    SelectKey(&document, keyRight); // the undo state keeps a whole copy of the table
-    DocumentUndo(&document);
-    SelectRecalc(&document, 0, 0);
-    EXPECT_EQ(built, PageRows(now.front));
-}
-
-TEST_F(SelectTool, PicturesAreConvertedAndALyingBitmapRefused)
+// Each paste floats whole or not at all, and nothing is left once it is gone.
+// One allocation fails at a time: a paste that has failed still tries to
+// make the tool's option buttons, and reports each it cannot.
+TEST_F(Selection, PastesFloatWholeOrNotAtAll)
 {
     GrayLetters letters;
     preferences.pictureSquish = 0;
-    Bytes dib = DibBlock({4, -2, 8, {0xFFFFFF, 0x000000}}, {0, 1, 1, 0, 1, 0, 0, 1});
-    Receive(CF_DIB, dib.data(), dib.size());
-    const DocState &now = document.now;
-    EXPECT_EQ((Rows{"azza", "zaaz"}), PageRows(now.front)) << "one cell per pixel";
-    EXPECT_EQ(std::vector<int>({buttonTransparent, buttonPictureSquish}), Buttons());
-    EXPECT_EQ(nullTransparent, now.transparency);
-    preferences.selectTransparent = 1;
-    preferences.pictureSquish = 2; // free: the picture fills the size a resize asks for
-    SelectRecalc(&document, 8, 2);
-    EXPECT_EQ(spaceTransparent, now.transparency);
-    EXPECT_EQ((Rows{"aazzzzaa", "zzaaaazz"}), PageRows(now.front));
-
-    preferences.pictureSquish = 1; // the height halved for the cells' shape
-    document.scrollCol = 10;        // and only two columns left
-    Receive(CF_DIB, dib.data(), dib.size());
-    EXPECT_TRUE(now.front.width == 2 && now.front.height == 1);
-
-    HDC recorder = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    SelectObject(recorder, GetStockObject(BLACK_BRUSH));
-    Rectangle(recorder, 0, 0, 16, 8);
-    HENHMETAFILE metafile = CloseEnhMetaFile(recorder);
-    SelectReceive(&document, metafile, 0x7FFFFFFF, CF_ENHMETAFILE);
-    DeleteEnhMetaFile(metafile); // the selection has a copy of its own
-    EXPECT_EQ(formatMetafile, now.format);
-    preferences.pictureSquish = 2;
-    SelectRecalc(&document, 3, 2);
-    EXPECT_EQ((Rows{"zzz", "zzz"}), PageRows(now.front));
-
-    Bytes png = PngBlock(4, 2, 1, {255, 0, 0, 255, 0, 255, 255, 0}); // a PNG is kept and converted as a bitmap
-    preferences.pictureSquish = 0;
-    document.scrollCol = 0;
-    Receive(pngClipFormat, png.data(), png.size());
-    EXPECT_EQ(formatBitmap, now.format);
-    EXPECT_EQ((Rows{"azza", "zaaz"}), PageRows(now.front));
-    preferences.pictureSquish = 2;
-    SelectRecalc(&document, 8, 2);
-    EXPECT_EQ((Rows{"aazzzzaa", "zzaaaazz"}), PageRows(now.front));
-
-    ReportCatcher reports;
-    DibPut(dib, 8, -2000); // far more rows than the block holds
-    Receive(CF_DIB, dib.data(), dib.size());
-    EXPECT_EQ(1, reports.errors);
-    EXPECT_EQ("none", Floating());
-    EXPECT_EQ(0u, now.format);
-}
-
-// Each allocation of a paste fails in turn: a selection floats whole or not
-// at all, and nothing is left once it is gone.
-TEST_F(SelectTool, FailedPastesLeaveNothingHalfMade)
-{
-    GrayLetters letters;
     Bytes dib = DibBlock({2, 1, 8, {0xFFFFFF, 0x000000}}, {0, 1});
-    Bytes png = PngBlock(2, 1, 1, {255, 0});
-    const unsigned char page[] = {1, 0, 1, 0, 'x'};
+    Bytes png = PngBlock(2, 1, 1, {255, 0}); // kept and converted as a bitmap
+    const unsigned char page[] = {3, 0, 2, 0, 'x', 0, 'y', 0, 0, 'z'};
     struct Case {
         UINT format;
         const void *data;
         std::size_t size;
-    } cases[] = {{CF_DIB, dib.data(), dib.size()}, {pngClipFormat, png.data(), png.size()},
-                 {pageClipFormat, page, sizeof page}, {CF_TEXT, "a\tb", 3}};
+        DocFormat kept;
+        const char *floating;
+    } cases[] = {{CF_DIB, dib.data(), dib.size(), formatBitmap, "az"}, // one cell per pixel
+                 {pngClipFormat, png.data(), png.size(), formatBitmap, "az"},
+                 {pageClipFormat, page, sizeof page, formatNone, "x\0y\0\0z"},
+                 {CF_TEXT, "a\tb", 3, formatTable, "+-"}}; // a ruled table
     for (const Case &test : cases) {
-        for (long nth = 1;; ++nth) {
-            ASSERT_LT(nth, 100) << "the paste never succeeded";
-            long live = MemoryLiveBlocks();
-            ReportCatcher reports;
-            MemoryFailAt(nth);
+        Receive(test.format, test.data, test.size);
+        EXPECT_EQ(test.kept, document.now.format);
+        EXPECT_EQ(0u, Floating().find("0,0 " + std::string(test.floating, test.format == pageClipFormat ? 6 : 2)))
+            << Floating();
+        EXPECT_EQ(0, document.last.floating) << "one undoable action";
+        SelectDrop(&document, false);
+        FailEachAllocationReported([&] {
             Receive(test.format, test.data, test.size);
             MemoryFailAt(0);
             const DocState &now = document.now;
-            EXPECT_EQ(now.floating != 0, now.front.data != nullptr) << test.format << " " << nth;
-            EXPECT_EQ(now.format != formatNone, now.floating && now.handle) << test.format << " " << nth;
+            EXPECT_EQ(now.floating != 0, now.front.data != nullptr) << test.format;
+            EXPECT_EQ(now.format != formatNone, now.floating && now.handle) << test.format;
             SelectDrop(&document, false);
-            ASSERT_EQ(0u, DocBeginAction(document));
-            EXPECT_EQ(live, MemoryLiveBlocks()) << test.format << " " << nth;
-            if (!reports.errors)
-                break;
-            EXPECT_EQ(1, reports.errors) << test.format << " " << nth;
-        }
+            EXPECT_EQ(0u, DocBeginAction(document)); // the undo state as the last attempt left it
+        }, false);
     }
+    ReportCatcher reports;
+    Receive(pageClipFormat, page, sizeof page - 1); // one cell short
+    DibPut(dib, 8, -2000);                          // far more rows than the block holds
+    Receive(CF_DIB, dib.data(), dib.size());
+    EXPECT_EQ(2, reports.errors);
+    EXPECT_TRUE(Floating() == "none" && document.now.format == formatNone);
 }
 
-TEST_F(SelectTool, PasteRulesAndCopyingBack)
+TEST_F(Selection, FailedTypingAndPastingChangeNothing)
 {
-    Clip clip;
-    ClipInitBoard(clip);
-    ASSERT_EQ(0u, ClipClear(clip));
-    ASSERT_EQ(0u, ClipAdd(clip, CF_TEXT, "a\tb\r\nc\td", 8, nullptr));
-    document.now.tool = toolPencil; // tab text is a table, whatever the tool
-    DocumentReceive(&document, clip);
-    EXPECT_EQ(toolSelect, document.now.tool);
-    EXPECT_EQ(formatTable, document.now.format);
-    DocumentClear(&document);
+    ToolSelect(&document, toolText);
+    Pointer(4, 3);
+    TextMouse(&document, Middle(4, 3)); // an empty row: from the click to the page's right edge
+    for (int i = 0; i < 256; ++i)
+        TextKey(&document, 'x');
+    // Each change is taken back after an attempt, as Undo does; a failed
+    // attempt leaves everything as it was, but for a failed wrap, which keeps
+    // the old page floating over the new text.
+    auto failEach = [&](const std::function<void()> &change, std::size_t length) {
+        EXPECT_EQ(0u, DocBeginAction(document)); // each attempt's undo step then swaps like for like
+        return FailEachAllocation([&] {
+            std::string before = Now(), front = PageBytes(document.now.front);
+            std::size_t used = document.now.used;
+            change();
+            bool done = document.now.used == length && PageBytes(document.now.front) != front;
+            EXPECT_TRUE(document.now.used == used || done || front == PageBytes(document.now.front))
+                << "the failed wrap kept the old page";
+            if (document.now.used != used)
+                std::swap(document.now, document.last);
+            EXPECT_TRUE(done || before == Now());
+            return done ? ErrorCode{0} : errorNoMemory;
+        });
+    };
+    EXPECT_GT(failEach([&] { TextKey(&document, 'x'); }, 257), 0) << "the 257th character grows the block";
+    std::string words = " the quick brown fox";
+    EXPECT_GT(failEach([&] { Receive(CF_TEXT, words.data(), words.size()); }, 256 + words.size()), 0);
 
-    Lift(2, 0, 5, 2);
-    document.now.front.data[1] = 0;
-    std::string copied = Floating();
-    ASSERT_EQ(0u, ClipClear(clip));
-    ASSERT_EQ(0u, DocumentCopy(&document, clip));
-    EXPECT_TRUE(ClipHas(clip, CF_TEXT));
-    DocumentClear(&document);
-    document.now.tool = toolLine; // the page form wins over the text without a tab
-    DocumentReceive(&document, clip);
-    EXPECT_EQ(toolSelect, document.now.tool);
-    EXPECT_EQ("0,0" + copied.substr(3), Floating());
-
-    ToolSelect(&document, toolText); // the same clipboard comes as text to the text tools
-    DocumentReceive(&document, clip);
-    EXPECT_EQ(toolText, document.now.tool);
-    EXPECT_EQ(formatText, document.now.format);
-    DocumentClear(&document);
-    ToolSelect(&document, toolSelect);
-    ASSERT_EQ(0u, ClipClear(clip));
-    ASSERT_EQ(0u, ClipAdd(clip, CF_TEXT, "hello", 5, nullptr));
-    DocumentReceive(&document, clip); // text without a tab makes the text tool current
-    EXPECT_EQ(toolText, document.now.tool);
-    EXPECT_EQ(formatText, document.now.format);
-    EXPECT_EQ(std::string("hello"), std::string(reinterpret_cast<const char *>(document.now.front.data), 5));
-    ClipClear(clip);
-}
-
-TEST_F(SelectTool, SelectAllDropsWhatFloatsThenLiftsTheWholePage)
-{
-    Lift(0, 0, 2, 1);
-    SelectTemp(&document, 1, nullptr);
-    document.now.floatCol = 10; // "ab" moved to the end of row 3
-    document.now.floatRow = 3;
-    document.now.tool = toolRectangle;
-    DocumentSelAll(&document);
-    EXPECT_EQ(toolSelect, document.now.tool);
-    EXPECT_EQ((Rows{"  cdefghijkl", "m  n        ", "opqrstuvwxyz", "          ab"}), PageRows(document.now.front));
-    EXPECT_EQ(std::string(48, ' '), PageBytes(document.now.back));
+    ToolSelect(&document, toolBigText);
+    Receive(CF_TEXT, "Hi", 2);
+    std::string small = PageBytes(document.now.front);
+    int smallHeight = document.now.front.height;
+    preferences.bigTextSize = 24;
+    EXPECT_GT(FailEachAllocation([&] {
+                  BigTextRecalc(&document, document.now.front.width, 0);
+                  if (document.now.front.height > smallHeight)
+                      return ErrorCode{0};
+                  EXPECT_EQ(small, PageBytes(document.now.front)) << "a failed drawing keeps the page that floats";
+                  return errorNoMemory;
+              }), 0);
 }

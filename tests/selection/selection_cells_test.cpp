@@ -48,50 +48,29 @@ protected:
     Document document = {};
 };
 
-TEST_F(SelectionCells, AreaWithoutLiveEdges)
-{
-    EXPECT_EQ(areaInside, Area(30, 40, 0));
-    EXPECT_EQ(areaInside, Area(49, 67, 0));
-    EXPECT_EQ(areaPage, Area(50, 40, 0));
-    EXPECT_EQ(areaPage, Area(25, 40, 0));
-    EXPECT_EQ(areaPage, Area(5, 40, 0)); // less than a cell left of the area is column 0
-    EXPECT_EQ(areaBelowPage, Area(30, 90, 0));
-    EXPECT_EQ(areaOffPage, Area(1, 40, 0));
-    EXPECT_EQ(areaOffPage, Area(90, 40, 0));
-    EXPECT_EQ(areaOffPage, Area(30, 3, 0));
-    document.now.floating = 0;
-    EXPECT_EQ(areaPage, Area(30, 40, 0));
-    EXPECT_EQ(areaBelowPage, Area(30, 90, 0));
-
-    Float(2, 3, 3, 2); // hanging below the last row: the part below still counts
-    EXPECT_EQ(areaInside, Area(30, 92, 0));
-}
-
-TEST_F(SelectionCells, EdgeBandsAreACellWideAroundTheTrueEdges)
+TEST_F(SelectionCells, AreasOfPoints)
 {
     const int both = possibleWidth | possibleHeight; // the frame reaches out to (22, 28) - (54, 76)
-    EXPECT_EQ(areaLeft, Area(22, 50, both));
-    EXPECT_EQ(areaLeft, Area(30, 50, both));
-    EXPECT_EQ(areaInside, Area(31, 50, both));
-    EXPECT_EQ(areaRight, Area(46, 50, both));
-    EXPECT_EQ(areaRight, Area(53, 50, both));
-    EXPECT_EQ(areaPage, Area(54, 50, both));
-    EXPECT_EQ(areaTop, Area(40, 44, both));
-    EXPECT_EQ(areaInside, Area(40, 45, both));
-    EXPECT_EQ(areaBottom, Area(40, 60, both));
-    EXPECT_EQ(areaTop | areaLeft, Area(22, 28, both));
-    EXPECT_EQ(areaTop | areaRight, Area(53, 28, both));
-    EXPECT_EQ(areaBottom | areaLeft, Area(22, 75, both));
-    EXPECT_EQ(areaBottom | areaRight, Area(53, 75, both));
-
-    // Only the live edges widen the page and count.
-    EXPECT_EQ(areaLeft, Area(22, 40, possibleWidth));
-    EXPECT_EQ(areaPage, Area(40, 28, possibleWidth));
-    EXPECT_EQ(areaInside, Area(27, 50, possibleHeight));
-
+    const int cases[][4] = {
+        // x, y, possibilities, area
+        {30, 40, 0, areaInside}, {49, 67, 0, areaInside}, {50, 40, 0, areaPage}, {25, 40, 0, areaPage},
+        {5, 40, 0, areaPage}, // less than a cell left of the area is column 0
+        {30, 90, 0, areaBelowPage}, {1, 40, 0, areaOffPage}, {90, 40, 0, areaOffPage}, {30, 3, 0, areaOffPage},
+        {22, 50, both, areaLeft}, {30, 50, both, areaLeft}, {31, 50, both, areaInside}, {46, 50, both, areaRight},
+        {53, 50, both, areaRight}, {54, 50, both, areaPage}, {40, 44, both, areaTop}, {40, 45, both, areaInside},
+        {40, 60, both, areaBottom}, {22, 28, both, areaTop | areaLeft}, {53, 28, both, areaTop | areaRight},
+        {22, 75, both, areaBottom | areaLeft}, {53, 75, both, areaBottom | areaRight},
+        {22, 40, possibleWidth, areaLeft}, {40, 28, possibleWidth, areaPage}, // only the live edges count
+        {27, 50, possibleHeight, areaInside},
+    };
+    for (const auto &test : cases)
+        EXPECT_EQ(test[3], Area(test[0], test[1], test[2])) << test[0] << "," << test[1] << " " << test[2];
+    document.now.floating = 0;
+    EXPECT_EQ(areaPage, Area(30, 40, 0));
+    Float(2, 3, 3, 2); // hanging below the last row: the part below still counts
+    EXPECT_EQ(areaInside, Area(30, 92, 0));
     Float(2, 1, 1, 1); // so narrow that both bands overlap: left and top win
     EXPECT_EQ(areaLeft | areaTop, Area(30, 44, both));
-
     document.scrollCol = 1; // scrolled, the page lies a cell further left
     Float(2, 1, 3, 2);
     EXPECT_EQ(areaLeft, Area(14, 50, both));

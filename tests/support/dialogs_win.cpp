@@ -2,31 +2,35 @@
 
 #include <windows.h>
 
-#include <thread>
-
-static BOOL CALLBACK FindMessageBox(HWND window, LPARAM found)
+// The visible dialog of this process titled `title` (any, when null), or null.
+static HWND DialogOfThisProcess(const char *title)
 {
-    DWORD process;
-    GetWindowThreadProcessId(window, &process);
-    char className[16];
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-        GetClassNameA(window, className, sizeof className) && !lstrcmpA(className, "#32770")) {
-        *reinterpret_cast<HWND *>(found) = window;
-        return FALSE;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", title));) {
+        DWORD process;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window))
+            return window;
     }
-    return TRUE;
+    return nullptr;
+}
+
+// Waited for from another thread, up to ten seconds.
+static HWND DialogShown(const char *title)
+{
+    HWND dialog = nullptr;
+    for (int tries = 0; tries < 1000 && !(dialog = DialogOfThisProcess(title)); ++tries)
+        Sleep(10);
+    return dialog;
 }
 
 // The box's message is its longest static text (the icon is a static too).
 static BOOL CALLBACK ReadStatic(HWND child, LPARAM seen)
 {
     char className[16], text[1024];
+    std::string &best = reinterpret_cast<BoxSeen *>(seen)->text;
     if (GetClassNameA(child, className, sizeof className) && !lstrcmpiA(className, "Static") &&
-        GetWindowTextA(child, text, sizeof text)) {
-        std::string &best = reinterpret_cast<BoxSeen *>(seen)->text;
-        if (lstrlenA(text) > static_cast<int>(best.size()))
-            best = text;
-    }
+        GetWindowTextA(child, text, sizeof text) && lstrlenA(text) > static_cast<int>(best.size()))
+        best = text;
     return TRUE;
 }
 
@@ -34,36 +38,22 @@ std::future<BoxSeen> AnswerNextMessageBox(int button)
 {
     return std::async(std::launch::async, [button] {
         BoxSeen seen;
-        for (int tries = 0; tries < 1000; ++tries) {
-            HWND box = nullptr;
-            EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                char caption[256] = "";
-                GetWindowTextA(box, caption, sizeof caption);
-                seen.caption = caption;
-                EnumChildWindows(box, ReadStatic, reinterpret_cast<LPARAM>(&seen));
-                PostMessageA(box, WM_COMMAND, button, 0);
-                break;
-            }
-            Sleep(10);
+        if (HWND box = DialogShown(nullptr)) {
+            char caption[256] = "";
+            GetWindowTextA(box, caption, sizeof caption);
+            seen.caption = caption;
+            EnumChildWindows(box, ReadStatic, reinterpret_cast<LPARAM>(&seen));
+            PostMessageA(box, WM_COMMAND, button, 0);
         }
         return seen;
     });
 }
 
-std::string DialogField(HWND dialog, int item)
+static std::string DialogField(HWND dialog, int item)
 {
     char text[300] = "";
     GetDlgItemTextA(dialog, item, text, sizeof text);
     return text;
-}
-
-HWND DialogShown(const char *title)
-{
-    HWND dialog = nullptr;
-    for (int tries = 0; tries < 1000 && !(dialog && IsWindowVisible(dialog)); ++tries, Sleep(10))
-        dialog = FindWindowA("#32770", title);
-    return dialog;
 }
 
 std::future<std::string> AnswerNumberDialog(const char *title, int columns, int rows,

@@ -1,4 +1,4 @@
-// Test support: answering the real message boxes the program shows.
+// Test support: answering the real message boxes and dialogs the program shows.
 #pragma once
 
 #include <functional>
@@ -16,10 +16,6 @@ struct BoxSeen {
 // reads it and presses `button` (IDOK, IDYES, ...) in it.
 std::future<BoxSeen> AnswerNextMessageBox(int button);
 
-// The text of control `item` of `dialog`.
-std::string DialogField(HWND__ *dialog, int item);
-// A visible dialog of this process titled `title`, waited for from another thread.
-HWND__ *DialogShown(const char *title);
 // Once the dialog titled `title` shows, notes its number fields `columns`
 // and `rows`, lets `edit` change its controls and presses `button`. Gives
 // "columns x rows -> closed", or with the fields again if the dialog stayed

@@ -2,20 +2,12 @@
 #pragma once
 
 #include "page/page.h"
+#include "tests/support/restore.h"
 
-struct FontCell {
-    FontCell(int width, int height) : oldWidth(fontWidth), oldHeight(fontHeight)
+struct FontCell : Restore {
+    FontCell(int width, int height) : Restore(fontWidth, fontHeight)
     {
         fontWidth = width;
         fontHeight = height;
     }
-    ~FontCell()
-    {
-        fontWidth = oldWidth;
-        fontHeight = oldHeight;
-    }
-    FontCell(const FontCell &) = delete;
-    FontCell &operator=(const FontCell &) = delete;
-
-    std::int32_t oldWidth, oldHeight;
 };

@@ -29,12 +29,14 @@ ReportCatcher::~ReportCatcher()
     catcher = nullptr;
 }
 
-int FailEachAllocation(const std::function<ErrorCode()> &attempt)
+int FailEachAllocation(const std::function<ErrorCode()> &attempt, bool allAfterToo)
 {
     int failures = 0;
     for (long nth = 1; nth < 100000; ++nth) {
         bool succeeded = false;
         for (bool andAfter : {false, true}) {
+            if (andAfter && !allAfterToo)
+                continue;
             ReportCatcher reports;
             long live = MemoryLiveBlocks();
             MemoryFailAt(nth, andAfter);
@@ -55,4 +57,14 @@ int FailEachAllocation(const std::function<ErrorCode()> &attempt)
     }
     ADD_FAILURE() << "the operation never succeeded";
     return failures;
+}
+
+int FailEachAllocationReported(const std::function<void()> &attempt, bool allAfterToo)
+{
+    return FailEachAllocation(
+        [&] {
+            attempt();
+            return catcher->errors ? catcher->lastError : ErrorCode{0};
+        },
+        allAfterToo);
 }

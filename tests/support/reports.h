@@ -27,4 +27,9 @@ private:
 // failure left everything as it was, releases what it built and returns the
 // operation's error. Each failed attempt must have reported its error exactly
 // once and leaked no block. Returns the number of attempts that failed.
-int FailEachAllocation(const std::function<ErrorCode()> &attempt);
+// Without `allAfterToo` only one allocation fails at a time, for operations
+// that go on after a failure and report each part they could not make.
+int FailEachAllocation(const std::function<ErrorCode()> &attempt, bool allAfterToo = true);
+// The same for an operation that returns nothing: an attempt failed when it
+// reported an error.
+int FailEachAllocationReported(const std::function<void()> &attempt, bool allAfterToo = true);

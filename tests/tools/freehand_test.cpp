@@ -30,12 +30,12 @@ static Rows Stroke(const Rows &rows, const Cells &cells, bool erase = false)
     EXPECT_EQ(0u, DocFrontPageDrop(document, true, true));
     Rows result = PageRows(document.now.back);
     DocStateKill(document.now);
-    preferences = PreferencesDefaults();
     return result;
 }
 
 TEST(Freehand, AutomaticCharactersFollowTheStroke)
 {
+    Restore kept(preferences);
     const Rows empty = {".....", ".....", "....."};
     struct Case {
         Cells cells;
@@ -57,6 +57,7 @@ TEST(Freehand, AutomaticCharactersFollowTheStroke)
 
 TEST(Freehand, PensBySizeAndShape)
 {
+    Restore kept(preferences);
     const Rows empty = {"......", "......", "......", "......", "......"};
     struct Case {
         std::uint16_t param;
@@ -76,6 +77,7 @@ TEST(Freehand, PensBySizeAndShape)
               Stroke({"xxxxxx", "xxxxxx", "xxxxxx", "xxxxxx", "xxxxxx"}, {{3, 2}}, true));
 
     // A cell the floating page cannot grow for is skipped; the stroke goes on.
+    preferences.pencilParam = 0xC001;
     ReportCatcher reports;
     MemoryFailAt(3); // after the page and the floating page
     EXPECT_EQ((Rows{"*.*", "**."}), Stroke({"...", "..."}, {{0, 0}, {0, 2}, {2, 0}}));

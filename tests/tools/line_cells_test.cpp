@@ -61,7 +61,7 @@ TEST(LineCells, PenThicknessAndCompounds)
     fontHeight = 16;
     TestImage flat({"####"});
     ASSERT_EQ(0u, PageFromRows(ref, {"|.|", "..|"}));
-    char oldCompounds = preferences.compounds;
+    Restore kept(preferences);
     for (char compounds : {1, 0}) {
         preferences.compounds = compounds;
         ASSERT_EQ(0u, PageNew(page, 5, 2));
@@ -69,6 +69,5 @@ TEST(LineCells, PenThicknessAndCompounds)
         EXPECT_EQ((Rows{compounds ? "-+--." : "----.", "....."}), PageRows(page));
         PageKill(page);
     }
-    preferences.compounds = oldCompounds;
     PageKill(ref);
 }

@@ -20,17 +20,13 @@ TEST(ShapeCells, RectangleOutlines)
     // Two nested frames; a pen wider than half the box fills it.
     EXPECT_EQ((Rows{"+----+", "|+--+|", "||..||", "|+--+|", "+----+"}), Rectangle(6, 5, 0, 2));
     EXPECT_EQ((Rows{"+--+", "|++|", "|++|", "+--+"}), Rectangle(4, 4, 0, 3));
-}
-
-TEST(ShapeCells, RectangleOutOfMemory)
-{
-    ReportCatcher reports;
-    Page page = {};
-    MemoryFailAt(1);
-    EXPECT_EQ(errorNoMemory, RectangleMakePage(page, 3, 3, 0, 1));
-    MemoryFailAt(0);
-    EXPECT_EQ(1, reports.errors);
-    EXPECT_EQ(nullptr, page.data);
+    FailEachAllocation([] {
+        Page page = {};
+        ErrorCode error = RectangleMakePage(page, 3, 3, 0, 1);
+        EXPECT_EQ(error != 0, page.data == nullptr);
+        PageKill(page);
+        return error;
+    });
 }
 
 TEST(ShapeCells, CircleCharacterByPlaceAroundTheCentre)

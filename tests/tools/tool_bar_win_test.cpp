@@ -2,93 +2,96 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "tests/support/canvas_win.h"
 #include "tests/support/reports.h"
-#include "tests/tools/tool_window_win.h"
+#include "tests/support/window_document_win.h"
+#include "tools/tool_table_win.h"
 
-TEST_F(ToolWindow, PlacingByArea)
+typedef WindowDocument ToolBar;
+
+namespace {
+
+std::vector<std::string> calls; // "what value tool"
+
+void Record(Document *document, const char *what, int value)
 {
-    ASSERT_EQ(0u, ToolButtonInit(&document, buttonCharacter, nullptr));   // 315 to 347
-    ASSERT_EQ(0u, ToolButtonInit(&document, buttonBigTextFont, nullptr)); // 348 to 444
-    const Placing none = 0, sendEmail = PlacingMake(cursorHand, 22, 23), activeHelp = PlacingMake(cursorArrow, 24, 25);
-    const int start = document.buttonStart;
-    struct Case {
-        int x, y;
-        Placing placing;
-    } cases[] = {
-        {3, 3, PlacingMake(cursorHand, 1, 2)}, {307, 34, PlacingMake(cursorHand, 19, 20)},
-        {320, 35, PlacingMake(cursorHand, 108, 111)}, // still the option button
-        {320, 36, activeHelp},      {20, 56, activeHelp},      {500, 20, none},
-        {start, 20, none},          {start + 1, 20, sendEmail}, {testWidth - 1, 35, sendEmail},
-        {testWidth - 1, 36, activeHelp},
+    calls.push_back(what + std::to_string(value) + " " + std::to_string(document->now.tool));
+}
+void RecordTemp(Document *document, std::int16_t showMode, RECT *) { Record(document, "temp ", showMode); }
+void RecordActive(Document *document, int activated) { Record(document, "active ", activated); }
+void RecordButtons(Document *document, int activated) { Record(document, "buttons ", activated); }
+
+} // namespace
+
+TEST_F(ToolBar, SwitchingToolsCallsOldThenNewAndRepaintsBoth)
+{
+    const Tool table[] = {
+        {3, 0, 0, 0, RecordTemp, nullptr, nullptr, nullptr, RecordActive, RecordButtons, nullptr, nullptr},
+        {210, 0, 0, 0, RecordTemp, nullptr, nullptr, nullptr, RecordActive, RecordButtons, nullptr, nullptr},
     };
-    for (const Case &test : cases)
-        EXPECT_EQ(test.placing, ToolBarPlacing(&document, {test.x, test.y})) << test.x << "," << test.y;
+    ToolSwitch(table, &document, 1);
+    EXPECT_EQ((std::vector<std::string>{"temp 1 0", "active 0 0", "buttons 0 0", "active 1 1", "temp 0 1",
+                                        "buttons 1 1"}),
+              calls);
+    for (int x : {2, 35, 209, 242})
+        EXPECT_TRUE(Marked(x, 2) && Marked(x, 35)) << x;
+    EXPECT_FALSE(Marked(36, 20) || Marked(208, 20) || Marked(243, 20) || Marked(20, 1) || Marked(20, 36));
 }
 
-TEST_F(ToolWindow, OptionButtonsFollowEachOtherFrom315)
+TEST_F(ToolBar, OptionButtonsFollowEachOtherAndGoTogether)
 {
     ASSERT_EQ(0u, ToolButtonInit(&document, buttonCharacter, &document));
     ASSERT_EQ(0u, ToolButtonInit(&document, buttonBigTextFont, nullptr));
-    ToolButton *first = document.firstButton;
-    ASSERT_TRUE(first && first->next && !first->next->next);
+    ToolButton *first = document.firstButton, *second = first->next;
+    ASSERT_TRUE(second && !second->next);
     EXPECT_EQ(&document, first->pointer);
-    EXPECT_EQ(buttonBigTextFont, first->next->buttonClass);
-    EXPECT_EQ((std::vector<int>{315, 347, 348, 444, 445}),
-              (std::vector<int>{first->left, first->right, first->next->left, first->next->right, document.buttonEnd}));
-    EXPECT_TRUE(Marked(314, 2) && Marked(444, 35));
-    EXPECT_FALSE(Marked(445, 20));
-    EXPECT_EQ(nullptr, ToolButtonAt(&document, 347));
-    EXPECT_EQ(first->next, ToolButtonAt(&document, 348));
+    EXPECT_EQ((std::vector<int>{toolBarBaseEnd, first->right + 1, second->right + 1}),
+              (std::vector<int>{first->left, second->left, document.buttonEnd}));
+    EXPECT_EQ(nullptr, ToolButtonAt(&document, first->right));
+    EXPECT_EQ(second, ToolButtonAt(&document, second->left));
 
     ValidateRect(document.window, nullptr);
     ToolButtonInval(&document, 2); // beyond the list
-    EXPECT_FALSE(Marked(400, 20));
     ToolButtonInval(&document, 1);
-    EXPECT_TRUE(Marked(347, 20) && Marked(444, 20));
-    EXPECT_FALSE(Marked(346, 20) || Marked(445, 20));
+    EXPECT_TRUE(Marked(second->left - 1, 20) && Marked(second->right, 20));
+    EXPECT_FALSE(Marked(second->left - 2, 20) || Marked(second->right + 1, 20));
 
     ValidateRect(document.window, nullptr);
     ToolButtonsKill(&document);
     EXPECT_EQ(nullptr, document.firstButton);
     EXPECT_EQ(toolBarBaseEnd, document.buttonEnd);
-    EXPECT_TRUE(Marked(314, 20) && Marked(445, 20));
-    EXPECT_FALSE(Marked(446, 20));
-    ASSERT_EQ(0u, ToolButtonInit(&document, buttonShapeSize, nullptr));
-    EXPECT_EQ(315, document.firstButton->left);
-}
-
-TEST_F(ToolWindow, FailedButtonLeavesTheListAsItWas)
-{
+    EXPECT_TRUE(Marked(toolBarBaseEnd - 1, 20) && Marked(toolBarBaseEnd + 130, 20));
     EXPECT_EQ(4, FailEachAllocation([this] {
         ErrorCode error = ToolButtonInit(&document, buttonCharacter, nullptr);
         if (!error && (error = ToolButtonInit(&document, buttonShapeSize, nullptr))) {
             EXPECT_EQ(nullptr, document.firstButton->next);
-            EXPECT_EQ(348, document.buttonEnd);
+            EXPECT_EQ(document.firstButton->right + 1, document.buttonEnd);
         }
         ToolButtonsKill(&document);
         return error;
     }));
 }
 
-TEST_F(ToolWindow, ToolChangesOnlyWhenReleasedOverItsButton)
+// Recorded paintings: a change to any of them shows as a new hash.
+TEST(ToolDrawButton, FaceBevelIconAndFrame)
 {
-    ASSERT_FALSE(ToolMouseDown()); // every trace ends at once, where the pointer is
-    auto pointerAt = [this](int x, int y) {
-        POINT screen = {x, y};
-        ClientToScreen(document.window, &screen);
-        SetCursorPos(screen.x, screen.y);
-    };
-    pointerAt(150, 20);
-    ToolBarMouse(&document, {150, 20});
-    EXPECT_EQ(toolRubber, document.now.tool);
-    pointerAt(150, 40); // slid off before the release
-    ToolBarMouse(&document, {115, 20});
-    EXPECT_EQ(toolRubber, document.now.tool);
-    pointerAt(115, 34);
-    EXPECT_EQ(1, ToolTraceButton(&document, 132, 132, 108, 140));
-    EXPECT_EQ(0, ToolTraceButton(&document, 132, 132, 116, 140));
-    pointerAt(115, 35);
-    EXPECT_EQ(0, ToolTraceButton(&document, 132, 132, 108, 140));
+    struct Case {
+        int icon;
+        bool pressed;
+        std::uint32_t hash;
+    } cases[] = {{0, false, 1425555437}, {0, true, 1474553117}, {128, false, 139092741}, {128, true, 1485221877}};
+    for (const Case &test : cases) {
+        Canvas canvas(60, 45);
+        ToolDrawButton(canvas.context, test.icon, 10, 42, test.pressed);
+        EXPECT_EQ(test.hash, canvas.Hash(0, 0, 60, 45)) << test.icon << " " << test.pressed;
+    }
+    ReportCatcher reports;
+    Canvas missing(60, 45);
+    ToolDrawButton(missing.context, 999, 10, 42, false);
+    EXPECT_EQ(1, reports.errors);
+    EXPECT_EQ(magenta, missing(9, 2)) << "no frame";
 }
+
