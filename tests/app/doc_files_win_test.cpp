@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/dialogs_win.h"
 #include "tests/support/real_document_win.h"
 #include "tests/support/reports.h"
 
@@ -93,21 +92,4 @@ TEST_F(DocFiles, SaveThatFailsReportsOnceAndLeavesTheOldFile)
         EXPECT_EQ((std::vector<std::string>{"folder.glw", "old.txt"}), Names()) << "no temporary file left";
         return error;
     });
-}
-
-TEST_F(DocFiles, YesSavesBeforeClosingAndExitEndsTheLoop)
-{
-    Document *filed = Filed("saved.txt");
-    auto answer = AnswerNextMessageBox(IDYES);
-    EXPECT_TRUE(DocumentClose(filed, false));
-    EXPECT_EQ("Save Changes to Document?", answer.get().text);
-    EXPECT_EQ(nullptr, theDocument);
-    EXPECT_EQ("    \r\n    \r\n", Read("saved.txt"));
-    ErrorCode error;
-    document = DocumentNew(error, SW_HIDE);
-    HWND window = theWindow;
-    EXPECT_TRUE(DocumentClose(document, true));
-    EXPECT_TRUE(theDocument == nullptr && theWindow == nullptr && !IsWindow(window));
-    MSG message;
-    EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
