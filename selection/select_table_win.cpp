@@ -69,13 +69,14 @@ void ColumnFollow(Document *document, POINTS press, std::int16_t column, const C
     TableColumn &entry = TableColumns(static_cast<TableRecord *>(document->now.handle))[column];
     int old = drag.read(entry);
     int pressScroll = document->scrollCol;
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         int value = drag.follow(document, old, press, pressScroll);
         if (value == drag.read(entry))
             continue;
         drag.write(entry, value);
         ColumnShow(document);
-    } while (ToolMouseDown());
+    }
 }
 
 } // namespace

@@ -97,14 +97,15 @@ std::int16_t SelectionMoveDrag(Document *document, POINTS localPoint)
     if (ToolControlDown())
         DocFrontPageDrop(*document, false, true); // stamps a copy; a failure was reported there
     // At least one pass: a click that is over before it is seen still counts.
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         POINT where = SelectionDragPoint(document);
         int col, row;
         DocPosToCell(*document, where.x + offsetX, where.y + offsetY, col, row, pinNone);
         if (col == now.floatCol && row == now.floatRow)
             continue;
         SelectionPlace(document, col, row, now.front.width, now.front.height);
-    } while (ToolMouseDown());
+    }
     return mouseMoved;
 }
 
@@ -122,7 +123,8 @@ void SelectionResize(Document *document, POINTS localPoint, std::int16_t edge)
     // The sizes are kept net of scrolling, so that scrolling mid-drag moves the edge with the view.
     int oldWidth = now.front.width - document->scrollCol * directionCol;
     int oldHeight = now.front.height - document->scrollRow * directionRow;
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         int newWidth = oldWidth + document->scrollCol * directionCol;
         int newHeight = oldHeight + document->scrollRow * directionRow;
         POINT where = SelectionDragPoint(document);
@@ -134,7 +136,7 @@ void SelectionResize(Document *document, POINTS localPoint, std::int16_t edge)
         int col = now.floatCol + (directionCol < 0 ? now.front.width - newWidth : 0);
         int row = now.floatRow + (directionRow < 0 ? now.front.height - newHeight : 0);
         SelectionPlace(document, col, row, newWidth, newHeight);
-    } while (ToolMouseDown());
+    }
 }
 
 void SelectionMakeNew(Document *document, POINTS localPoint, RECT *rect, std::int16_t possibilities)
@@ -154,7 +156,8 @@ void SelectionMakeNew(Document *document, POINTS localPoint, RECT *rect, std::in
     SelectTemp(document, 0, nullptr);
     int lastCol = downCol, lastRow = downRow;
     bool lastReduce = false;
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         int col, row;
         ToolDragCell(document, pin, col, row);
         bool reduce = (possibilities & possibleReduce) && ToolControlDown();
@@ -169,7 +172,7 @@ void SelectionMakeNew(Document *document, POINTS localPoint, RECT *rect, std::in
         SelectionNewRect(*document, downCol, downRow, col, row, possibilities, reduce, cells);
         SelectionFloatRect(now, cells);
         SelectTemp(document, 0, nullptr);
-    } while (ToolMouseDown());
+    }
     SelectTemp(document, 1, nullptr);
     now.floating = 0;
     now.front = front;

@@ -66,7 +66,8 @@ void ButtonDragFollow(Document *document, ToolButton *button, POINTS pressPoint,
     kind.read(button, drag.start);
     kind.read(button, drag.value);
     kind.myDraw(context, button, true);
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         POINT pointer = ClientPointer(document);
         const int last[2] = {drag.value[0], drag.value[1]};
         if (!kind.follow(document, drag, {pointer.x - pressPoint.x, pointer.y - pressPoint.y}))
@@ -76,7 +77,7 @@ void ButtonDragFollow(Document *document, ToolButton *button, POINTS pressPoint,
             kind.write(button, drag.value);
             kind.myDraw(context, button, true);
         }
-    } while (ToolMouseDown());
+    }
     ToolInvalRect(document, button->left, button->right);
     bool changed = drag.forced || DragChanged(drag, drag.start);
     if (kind.recalc == recalcAlways || (kind.recalc == recalcChanged && changed))

@@ -27,12 +27,13 @@ template <typename Point> void Stroke(Document *document, PinMode pinMode, std::
     if (DocBeginAction(*document) || StrokeFloat(*document))
         return;
     StrokeWalk walk = {};
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         int col, row;
         StrokeCell(document, pinMode, StrokeSize(param), col, row);
         StrokeWalkTo(walk, col, row, point);
         DocPageUpdate(*document);
-    } while (ToolMouseDown());
+    }
     // A page that cannot grow to take the stroke keeps it out; the error was reported.
     DocFrontPageDrop(*document, true, true);
 }

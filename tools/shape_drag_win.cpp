@@ -31,7 +31,8 @@ static bool ShapeTrack(Document *document, const ShapeTool &tool, int startCol, 
     bool drawn = false;
     int drawnCol = 0, drawnRow = 0;
     // At least one pass: a click that is over before the press is seen still draws.
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         int endCol, endRow;
         ToolDragCell(document, pinBelowPage, endCol, endRow);
         if (tool.constrained && ToolShiftDown() && endCol != startCol)
@@ -43,7 +44,7 @@ static bool ShapeTrack(Document *document, const ShapeTool &tool, int startCol, 
         drawnRow = endRow;
         if (ShapeRebuild(document, tool, startCol, startRow, endCol, endRow))
             return false;
-    } while (ToolMouseDown());
+    }
     return true;
 }
 

@@ -74,7 +74,8 @@ int ToolTraceButton(Document *document, int iconID, int otherIcon, int left, int
     if (TestZeroError(context))
         return 0;
     int over = 0;
-    do {
+    for (bool down = true; down;) {
+        down = ToolMouseDown();
         POINT mouse;
         GetCursorPos(&mouse);
         ScreenToClient(document->window, &mouse);
@@ -83,7 +84,7 @@ int ToolTraceButton(Document *document, int iconID, int otherIcon, int left, int
             over = nowOver;
             ToolDrawButton(context, over ? otherIcon : iconID, left, right, over);
         }
-    } while (ToolMouseDown());
+    }
     if (over)
         ToolDrawButton(context, otherIcon, left, right, false);
     ReleaseDC(document->window, context);

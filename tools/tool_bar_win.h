@@ -58,5 +58,8 @@ void ToolShowPlacing(Document *document, unsigned titleIndex, unsigned detailInd
 void ToolDrawPlacing(Document *document);
 // Draws the help line into `context`.
 void ToolDrawPlacingTo(Document *document, HDC context);
-// Whether the primary mouse button is held (the right one when the buttons are swapped).
+// Whether the primary mouse button is held (the right one when the buttons are
+// swapped). A drag loop asks it before it reads the pointer, so that its last
+// pass, after the release, sees where the pointer was let go: a quick drag
+// released at once keeps its last cell.
 bool ToolMouseDown();

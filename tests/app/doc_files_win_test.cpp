@@ -157,19 +157,3 @@ TEST_F(DocFiles, SaveWhoseFileCallsFailInTurnKeepsTheOldFile)
     EXPECT_EQ("    \r\n    \r\n", Read("old.txt"));
 }
 
-TEST_F(DocFiles, YesSavesBeforeClosingAndExitEndsTheLoop)
-{
-    Document *filed = Filed("saved.txt");
-    auto answer = AnswerNextMessageBox(IDYES);
-    EXPECT_TRUE(DocumentClose(filed, false));
-    EXPECT_EQ("Save Changes to Document?", answer.get().text);
-    EXPECT_EQ(nullptr, theDocument);
-    EXPECT_EQ("    \r\n    \r\n", Read("saved.txt"));
-    ErrorCode error;
-    document = DocumentNew(error, SW_HIDE);
-    HWND window = theWindow;
-    EXPECT_TRUE(DocumentClose(document, true));
-    EXPECT_TRUE(theDocument == nullptr && theWindow == nullptr && !IsWindow(window));
-    MSG message;
-    EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "app/preferences_dialog_win.h"
+#include "base/memory.h"
+#include "document/doc_email_win.h"
 #include "page/fonts_win.h"
 #include "page/picture_chars.h"
 #include "tests/page/picture_test_support.h"
 #include "tests/support/dialogs_win.h"
 #include "tests/support/real_document_win.h"
+#include "tests/support/reports.h"
 
 // The program's messages in the order shown, instead of message boxes.
 static std::vector<unsigned> shownMessages;
@@ -91,3 +94,50 @@ TEST_F(PrefsDialog, FaultsAreShownInOrderAndApplyNothing)
     }
 }
 
+
+TEST_F(PrefsDialog, AMissingDisplayFontGivesWayToAFixedOne)
+{
+    std::strcpy(preferences.displayFont, "No Such Font");
+    auto answer = AnswerPreferences([](HWND) {});
+    DoPreferencesDialog(document);
+    EXPECT_EQ("74 x 24 -> closed", answer.get());
+    bool fixed = false;
+    for (int font = 0; font < numFonts; ++font)
+        fixed |= fontData[font].fixed && !std::strcmp(fontData[font].name, preferences.displayFont);
+    EXPECT_TRUE(fixed) << "'" << preferences.displayFont << "'";
+}
+
+// Only Yes mails a drawing wider than mail keeps: the question's other
+// answers, and the tests' own hook, leave the mail library alone (it would
+// say message 405 here). The Preferences check box turns the question off.
+TEST_F(PrefsDialog, AWideDrawingIsMailedOnlyIfTheUserSaysSo)
+{
+    ASSERT_EQ(0u, PageResize(document->now.back, 80, 3));
+    document->now.back.data[79] = 'x';
+    ReportHookSet(previousHook); // the question is a message box
+    long live = MemoryLiveBlocks();
+    std::future<BoxSeen> box = AnswerNextMessageBox(IDNO);
+    DocumentToClient(document);
+    EXPECT_EQ("This drawing is 80 columns wide; many mail programs re-wrap lines longer than 76 characters. "
+              "Send it anyway?",
+              box.get().text);
+    ReportCatcher reports;
+    DocumentToClient(document);
+    EXPECT_EQ(1, reports.messages);
+    EXPECT_EQ(408u, reports.lastMessage);
+    EXPECT_EQ(0, reports.errors);
+    EXPECT_EQ(live, MemoryLiveBlocks());
+
+    for (bool quiet : {true, false}) {
+        bool asked = false;
+        auto answer = AnswerPreferences([&asked](HWND dialog) {
+            asked = IsDlgButtonChecked(dialog, 227) == BST_CHECKED;
+            CheckDlgButton(dialog, 227, asked ? BST_UNCHECKED : BST_CHECKED);
+            SendMessageA(dialog, WM_COMMAND, 227, 0);
+        });
+        DoPreferencesDialog(document);
+        EXPECT_EQ("74 x 24 -> closed", answer.get());
+        EXPECT_EQ(quiet, asked) << "the box showed the setting before the click";
+        EXPECT_EQ(quiet, preferences.emailWidthQuiet != 0);
+    }
+}

@@ -1,56 +1,11 @@
-// Details of the windows: the ruler font, the Preferences dialog's display
-// font, the dialogs' texts fitting their boxes, the About window's maker.
+// Details of the windows: the dialogs' texts fitting their boxes, the About
+// window's maker.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <string>
-
 #include "app/about_win.h"
-#include "app/doc_draw_win.h"
-#include "app/doc_files_win.h"
-#include "app/doc_window_win.h"
-#include "app/preferences_dialog_win.h"
-#include "base/preferences.h"
-#include "page/fonts_win.h"
-#include "tests/support/dialogs_win.h"
 #include "tests/support/reports.h"
-
-TEST(WindowDetails, RulerNumbersAreNinePixelsHighCharacters)
-{
-    HDC context = CreateCompatibleDC(nullptr);
-    HFONT font = DocRulerFontCreate();
-    HGDIOBJ old = SelectObject(context, font);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(context, &metrics);
-    EXPECT_EQ(9, metrics.tmHeight - metrics.tmInternalLeading);
-    SelectObject(context, old);
-    DeleteObject(font);
-    DeleteDC(context);
-}
-
-TEST(WindowDetails, AMissingDisplayFontGivesWayToAFixedOne)
-{
-    ASSERT_EQ(0u, CalculateFontNames());
-    preferences = PreferencesDefaults();
-    std::strcpy(preferences.displayFont, "No Such Font");
-    InitDocWindows();
-    ErrorCode error;
-    Document *document = DocumentCreate(error, "Test", 74, 20, SW_HIDE);
-    ASSERT_NE(nullptr, document);
-    auto answer = AnswerNumberDialog("Preferences", 207, 208, [](HWND) {}, IDOK);
-    DoPreferencesDialog(document);
-    EXPECT_EQ("74 x 24 -> closed", answer.get());
-    bool fixed = false;
-    for (int font = 0; font < numFonts; ++font)
-        fixed |= fontData[font].fixed && !std::strcmp(fontData[font].name, preferences.displayFont);
-    EXPECT_TRUE(fixed) << "'" << preferences.displayFont << "'";
-    DocumentKill(document, true);
-    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) // the quit message
-        DispatchMessageA(&message);
-    preferences = PreferencesDefaults();
-}
 
 static INT_PTR CALLBACK DialogShowsOnly(HWND, UINT message, WPARAM, LPARAM)
 {

@@ -7,6 +7,7 @@ condition it can see (a window, a title, a file, what the probe reports), never 
 import os
 import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -24,7 +25,7 @@ WHITE = (255, 255, 255)  # the lit left edge of a button that is up
 
 
 def wine(*args, **kwargs):
-    return subprocess.run([WINE_RUN, *args], capture_output=True, text=True, **kwargs)
+    return subprocess.run([WINE_RUN, *args], capture_output=True, text=True, errors="replace", **kwargs)
 
 
 def probe(*args):
@@ -73,13 +74,19 @@ def window_texts(title):
 
 
 def focus_on(window):
-    """Makes the window active and waits until Wine, too, gives it the keyboard."""
+    """Makes the window active and waits until Wine, too, gives it the keyboard (see the probe's focus)."""
     title = xdotool("getwindowname", window).strip()
+
+    seen = []
 
     def focused():
         subprocess.run(["xdotool", "windowactivate", "--sync", window], capture_output=True)
-        return probe("focus").strip() == title
-    wait_for(focused, message="the keyboard in " + title)
+        seen.append(probe("focus", title).strip())
+        return seen[-1] == title
+    try:
+        wait_for(focused, message="the keyboard in " + title)
+    except AssertionError as error:
+        raise AssertionError("%s; Wine's foreground windows: %s" % (error, seen[-3:])) from None
 
 
 def answer_box(title, key, timeout=20):
@@ -109,7 +116,8 @@ class Glyphwright:
     def __init__(self, *args, cwd=None, keep_about=False, command=(WINE_RUN, EXE), associate=EXE, env=None):
         if associate:
             wine(PROBE, "associate", windows_path(associate), check=True)
-        self.process = subprocess.Popen([*command, *args], cwd=cwd, env=env,
+        # A group of its own, so that a kill also ends what a launcher script started.
+        self.process = subprocess.Popen([*command, *args], cwd=cwd, env=env, start_new_session=True,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.title = self.window = None
         if not keep_about:
@@ -188,9 +196,11 @@ class Glyphwright:
         return self.process.poll() is None
 
     def kill(self):
-        if self.running():
-            self.process.kill()
-            self.process.wait()
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        self.process.wait()
 
 
 class Case(unittest.TestCase):

@@ -2,7 +2,7 @@
 // program: it reports what X cannot tell and hands the program input that
 // does not depend on the X keyboard map.
 //   probe client TITLE         prints "x y width height" of the client area on screen
-//   probe focus                prints the title of the window that has the keyboard
+//   probe focus [TITLE]        brings the window forward if Wine has not; prints the title of the one with the keyboard
 //   probe char TITLE CODE      posts the character CODE (as the code page has it) to the window; prints "ok"
 //   probe filename TITLE PATH  puts PATH into the file dialog's name field and presses OK; prints "ok"
 //   probe clipboard            prints the clipboard's text
@@ -29,8 +29,13 @@ static int ProbeClient(HWND window)
     return 0;
 }
 
-static int ProbeFocus()
+// Wine may keep another window in the foreground after X has activated this
+// one (a window re-enabled after its message box, for one), and X then sends
+// no further activation: the window is asked to take the foreground itself.
+static int ProbeFocus(HWND window)
 {
+    if (window && GetForegroundWindow() != window)
+        SetForegroundWindow(window);
     char title[256] = "";
     GetWindowTextA(GetForegroundWindow(), title, sizeof title);
     std::printf("%s\n", title);
@@ -126,7 +131,7 @@ int main(int argc, char **argv)
     const char *command = argc > 1 ? argv[1] : "";
     HWND window = argc > 2 ? FindWindowA(nullptr, argv[2]) : nullptr;
     if (argc == 2 && !std::strcmp(command, "focus"))
-        return ProbeFocus();
+        return ProbeFocus(nullptr);
     if (argc == 2 && !std::strcmp(command, "font"))
         return ProbeFont();
     if (argc == 2 && !std::strcmp(command, "clipboard"))
@@ -137,6 +142,8 @@ int main(int argc, char **argv)
         return AssociateDocuments(argv[2]) ? 0 : 1;
     if (argc > 2 && !window)
         return 1;
+    if (argc == 3 && !std::strcmp(command, "focus"))
+        return ProbeFocus(window);
     if (argc == 3 && !std::strcmp(command, "client"))
         return ProbeClient(window);
     if (argc == 3 && !std::strcmp(command, "text")) {
@@ -147,6 +154,6 @@ int main(int argc, char **argv)
         return ProbeChar(window, std::atoi(argv[3]));
     if (argc == 4 && !std::strcmp(command, "filename"))
         return ProbeFileName(window, argv[3]);
-    std::fprintf(stderr, "usage: probe client|text|char|filename TITLE ... | focus | font | clipboard | put HEX | associate EXE\n");
+    std::fprintf(stderr, "usage: probe client|text|char|filename TITLE ... | focus [TITLE] | font | clipboard | put HEX | associate EXE\n");
     return 2;
 }

@@ -14,17 +14,6 @@ class BigText(Case):
         self.tool(SELECT)
         return {(col, row): c for row, text in enumerate(self.saved_rows()) for col, c in enumerate(text) if c != " "}
 
-    def test_escape_discards_and_undo_takes_back_a_keystroke(self):
-        self.open_rows("undo.txt", [b" " * 40] * 10)
-        self.tool(BIG_TEXT)
-        self.type_at(1, 1, "Hi")
-        self.app.key("Escape")
-        self.type_at(1, 2, "Hi")
-        self.app.key("ctrl+z")
-        cells = self.drawn()
-        self.assertEqual({"H"}, set(cells.values()))
-        self.assertGreaterEqual(min(row for _, row in cells), 2)
-
     def test_drawing_character_and_the_page_keys(self):
         self.open_rows("hash.txt", [b" " * 40] * 100)
         self.tool(BIG_TEXT)
@@ -35,10 +24,15 @@ class BigText(Case):
         self.assertEqual({"#"}, set(cells.values()))
         self.assertGreater(min(row for _, row in cells), 10)
 
-    def test_holding_the_font_name_opens_the_font_dialog(self):
+    def test_escape_undo_and_the_font_dialog(self):
+        """Escape discards a text, Undo takes back a keystroke, and holding the font name opens the Font dialog,
+        whose choice redraws the text floating."""
         self.open_rows("font.txt", [b" " * 60] * 10)
         self.tool(BIG_TEXT)
         self.type_at(1, 1, "Hi")
+        self.app.key("Escape")
+        self.type_at(1, 2, "Hix")
+        self.app.key("ctrl+z")
         self.app.move(414 + 48, 10)  # the upper half of the font button, after Character, Transparent, Justification
         xdotool("mousedown", 1)
         dialog = wait_window("Font")
@@ -51,6 +45,8 @@ class BigText(Case):
         xdotool("key", "Return")
         wait_for(lambda: not visible("Font"), message="the dialog to close")
         cells = self.drawn()
+        self.assertEqual({"H", "i"}, set(cells.values()))
+        self.assertGreaterEqual(min(row for _, row in cells), 2)
         h, i = ([col for (col, _), c in cells.items() if c == letter] for letter in "Hi")
         self.assertTrue(h and i and 1 <= min(h) and max(h) < min(i), cells)  # letters of themselves, in order
         rows = [row for _, row in cells]

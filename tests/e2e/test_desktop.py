@@ -3,9 +3,8 @@ double-click on a .glw file then opens it, and --remove takes all of it away."""
 import os
 import struct
 import subprocess
-import unittest
 
-from harness import ROOT, Glyphwright, GlyphwrightCase, wait_for
+from harness import ROOT, Case, visible, wait_for
 
 INSTALL = os.path.join(ROOT, "scripts", "install-desktop.sh")
 SIZES = (16, 32, 48, 64, 128, 256)
@@ -17,7 +16,7 @@ def png_size(path):
     return struct.unpack(">II", head[16:24]) if head.startswith(b"\x89PNG") else None
 
 
-class Desktop(GlyphwrightCase):
+class Desktop(Case):
     def install(self, *args):
         result = subprocess.run([INSTALL, *args], env=self.env, capture_output=True, text=True)
         self.assertEqual(0, result.returncode, result.stderr)
@@ -38,16 +37,14 @@ class Desktop(GlyphwrightCase):
             self.assertEqual((size, size), png_size(icon % (size, size)))
         self.assertIn("application/x-glyphwright:*.glw", self.file_types())
 
-        drawing = self.path("double click.glw")
-        with open(drawing, "wb") as file:
-            file.write(b"(o o)\r\n")
+        drawing = self.write("double click.glw", b"(o o)\r\n")
         program = os.path.join(self.data, "glyphwright", "program")
         # `gio open` opens a file with the desktop's program for its type, as a file manager does. The
         # installer registered the Windows file type for the installed copy, which so starts unasked.
         app = self.start(drawing, command=["gio", "open"], associate=None, env=self.env)
         title = app.wait_title(r"double click(\.glw)? - Glyphwright")
         app.key("alt+F4")
-        wait_for(lambda: not Glyphwright._visible(title), message="the program to end")
+        wait_for(lambda: not visible(title), message="the program to end")
 
         self.install("--remove")
         self.assertFalse(os.path.exists(entry))
@@ -55,6 +52,3 @@ class Desktop(GlyphwrightCase):
         self.assertFalse(any(os.path.exists(icon % (size, size)) for size in SIZES))
         self.assertNotIn("glyphwright", self.file_types())
 
-
-if __name__ == "__main__":
-    unittest.main()

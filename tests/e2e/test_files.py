@@ -1,6 +1,7 @@
-"""Opening files from the command line and saving them with Ctrl+S or through the Save As dialog."""
+"""Opening files from the command line and saving them with Ctrl+S or through the Save As dialog; a file
+too long to hold opens cut short and untitled, so that no save can cut the original."""
 
-from harness import Case
+from harness import Case, answer_box, wait_for, windows_path
 
 
 class Files(Case):
@@ -29,3 +30,14 @@ class Files(Case):
         rows = self.saved().split(b"\r\n")[:-1]
         self.assertEqual(74, len(rows[0]))  # the default width of a new document
         self.assertEqual(600, sum(row.count(b"x") for row in rows))
+
+    def test_a_file_too_long_opens_cut_and_untitled(self):
+        rows = b"".join(b"%d\r\n" % (row % 10) for row in range(20000))
+        path = self.write("long.txt", rows)
+        app = self.start(windows_path(path), keep_about=True)
+        self.assertIn("only the first 16000 were loaded", answer_box("Error", "Return"))
+        self.assertEqual("Untitled - Glyphwright", app.wait_title(".* - Glyphwright"))
+        app.key("alt+F4")
+        wait_for(lambda: not app.running(), message="the program to end")
+        with open(path, "rb") as file:
+            self.assertEqual(rows, file.read())

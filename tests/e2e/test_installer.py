@@ -3,9 +3,8 @@ program started on a .glw file through the file type, and a silent uninstall tha
 import os
 import pwd
 import re
-import unittest
 
-from harness import ROOT, EXE, WINE_RUN, GlyphwrightCase, wait_for, windows_path, wine
+from harness import ROOT, EXE, WINE_RUN, Case, wait_for, windows_path, wine
 
 SETUP = os.environ.get("GW_SETUP", os.path.join(ROOT, "build", "win", "installer", "glyphwright-setup.exe"))
 PREFIX = os.environ.get("WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
@@ -29,7 +28,7 @@ def registry(key):
     return result.stdout if result.returncode == 0 else None
 
 
-class Installer(GlyphwrightCase):
+class Installer(Case):
     def test_install_start_and_uninstall(self):
         self.assertEqual(0, wine(SETUP, "/S").returncode)
         installed = linux_path(FOLDER)
@@ -47,9 +46,7 @@ class Installer(GlyphwrightCase):
 
         # Opened by the file type's command, as a double-click would (Wine's shell reads only the machine's
         # file types); the values are the program's own, so it asks nothing.
-        drawing = self.path("installed.glw")
-        with open(drawing, "wb") as file:
-            file.write(b"-+-\r\n")
+        drawing = self.write("installed.glw", b"-+-\r\n")
         command = re.search(r"REG_SZ +(.*)", registry(CLASSES + r"\GLWfile\Shell\open\command")).group(1)
         self.assertEqual('"%s" %%1' % PROGRAM, command)
         app = self.start(windows_path(drawing), command=[WINE_RUN, PROGRAM], associate=None)
@@ -64,6 +61,3 @@ class Installer(GlyphwrightCase):
         for key in (CLASSES + r"\.glw", CLASSES + r"\GLWfile", UNINSTALL, PREFERENCES):
             self.assertIsNone(registry(key), key)
 
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,24 +1,18 @@
 """A PNG picture that an X program puts on the clipboard pastes as characters."""
 import subprocess
-import unittest
 
-from harness import PageFileCase, wait_for
+from harness import Case
+from test_mail import serve
 
 
-class PastePicture(PageFileCase):
+class PastePicture(Case):
     def test_png_from_an_x_program_becomes_dark_characters_and_blanks(self):
         picture = self.path("half.png")  # 40 x 20 pixels: black on the left, white on the right
         subprocess.run(["convert", "-size", "20x20", "xc:black", "-size", "20x20", "xc:white", "+append",
                         picture], check=True)
         app = self.open_rows("paste.glw", [b" " * 60] * 20)
-        # xclip serves the picture, as PNG only, for as long as it runs.
-        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "image/png", "-i", picture],
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(owner.wait)
-        self.addCleanup(owner.kill)
-        wait_for(lambda: "image/png" in subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"],
-                                                       capture_output=True, text=True).stdout,
-                 message="the picture on the clipboard")
+        with open(picture, "rb") as file:
+            serve(self, "image/png", file.read())
         app.key("ctrl+v")
         app.key("Return")  # lays the pasted selection down
         rows = self.saved_rows()
@@ -28,6 +22,3 @@ class PastePicture(PageFileCase):
             self.assertNotIn(" ", row[:18], "dark where the picture is black: %r" % rows)
             self.assertEqual("", row[22:].strip(), "blank where it is white: %r" % rows)
 
-
-if __name__ == "__main__":
-    unittest.main()

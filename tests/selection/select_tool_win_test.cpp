@@ -9,12 +9,15 @@
 #include "app/doc_commands_win.h"
 #include "base/memory.h"
 #include "selection/big_text_tool_win.h"
+#include "page/table_conversion.h"
 #include "selection/page_effects.h"
+#include "selection/select_table_win.h"
 #include "selection/selection_win.h"
 #include "selection/text_tool_win.h"
 #include "tests/page/picture_test_support.h"
 #include "tests/support/reports.h"
 #include "tests/support/window_document_win.h"
+#include "tools/button_classes_win.h"
 
 // A 12 x 4 page, row 1 with empty cells, the select tool current and
 // nothing floating. Each test keeps its own paths short; the user's ways
@@ -189,4 +192,91 @@ TEST_F(Selection, FailedTypingAndPastingChangeNothing)
                   EXPECT_EQ(small, PageBytes(document.now.front)) << "a failed drawing keeps the page that floats";
                   return errorNoMemory;
               }), 0);
+}
+
+// "Name TAB Age / Bob TAB 42" pasted at cell (0, 0) of a 40 x 6 page, ruled
+// between all columns and not between rows: the first column's cells are at
+// 2 to 6, its width handle at 8 and the second's cells at 10 to 13. The
+// drags a user makes are the end-to-end scenario's; these are its edges.
+class SelectTableEdit : public Selection {
+protected:
+    void SetUp() override
+    {
+        Selection::SetUp();
+        ASSERT_EQ(0u, PageResize(document.now.back, 40, 6));
+        preferences.horiRuleMode = allRules;
+        preferences.vertRuleMode = noRules;
+        Receive(CF_TEXT, "Name\tAge\r\nBob\t42\r\n", 18);
+        ASSERT_EQ(formatTable, document.now.format);
+    }
+
+    TableColumn &Column(int column)
+    {
+        return TableColumns(static_cast<TableRecord *>(document.now.handle))[column];
+    }
+    // A press on client pixel (x, y) released `dx` pixels to the right, on the
+    // option button `button` or else on the page.
+    void DragBy(int x, int y, int dx, ToolButton *button = nullptr)
+    {
+        PointerAt(x + dx, y);
+        if (button)
+            buttons[button->buttonClass].mouseProc(&document, button, {SHORT(x), SHORT(y)});
+        else
+            SelectMouse(&document, {SHORT(x), SHORT(y)});
+    }
+    void DragCell(int col, int row, int dx) { DragBy(Middle(col, row).x, Middle(col, row).y, dx); }
+};
+
+TEST_F(SelectTableEdit, AWidthDragKeepsACellAndARulingChangeKeepsTheWidths)
+{
+    DragCell(8, 0, 24);
+    DragCell(11, 0, -200);
+    EXPECT_EQ(1, Column(0).width) << "never narrower than a cell";
+    EXPECT_EQ((Rows{"|.N.|.Age..|", "|.a.|......|", "|.m.|......|", "|.e.|......|", "|.B.|..42..|", "|.o.|......|",
+                    "|.b.|......|"}),
+              PageRows(document.now.front))
+        << "each row as tall as its tallest cell";
+    DocumentUndo(&document);
+    DragCell(11, 0, 7); // less than a cell
+    EXPECT_EQ(8, Column(0).width);
+    DragBy(document.firstButton->next->left + 16, 20, -24, document.firstButton->next); // Table Ruling: all to none
+    EXPECT_EQ((Rows{"..Name...Age.", "..Bob.....42."}), PageRows(document.now.front));
+}
+
+TEST_F(SelectTableEdit, AWidthDragScrollsAtTheEdge)
+{
+    int x = Middle(8, 0).x;
+    DragBy(x, Middle(8, 0).y, width + 17 - x); // deep enough past the edge to scroll at once
+    EXPECT_EQ(1, document.scrollCol);
+    EXPECT_EQ(5 + (width + 17 - x) / 8 + 1, Column(0).width);
+}
+
+TEST_F(SelectTableEdit, NothingChangesWithoutAnUndoPoint)
+{
+    ReportCatcher reports;
+    Rows before = PageRows(document.now.front);
+    for (int col : {8, 4}) {
+        MemoryFailAt(1, true);
+        DragCell(col, 0, 48);
+        MemoryFailAt(0);
+        EXPECT_EQ(5, Column(0).width) << col;
+        EXPECT_EQ(justCentre, Column(0).justification) << col;
+        EXPECT_EQ(before, PageRows(document.now.front)) << col;
+        EXPECT_EQ(0, document.last.floating) << "undo still goes back to before the paste";
+    }
+    EXPECT_EQ(2, reports.errors);
+}
+
+// An effect changes the page but not the table's record; the ruling and
+// justification buttons rebuild the page from the record at every release.
+TEST_F(SelectTableEdit, RulingAndJustificationButtonsRebuildEvenUnchanged)
+{
+    ASSERT_EQ(0u, ToolButtonInit(&document, buttonJustification, &textJustParams));
+    Rows built = PageRows(document.now.front);
+    for (ToolButton *button = document.firstButton->next; button; button = button->next) {
+        ASSERT_EQ(0u, SelectionTransform(&document, flipHorizontal));
+        ASSERT_NE(built, PageRows(document.now.front));
+        DragBy(button->left + 16, 20, 0, button);
+        EXPECT_EQ(built, PageRows(document.now.front)) << button->buttonClass;
+    }
 }
