@@ -4,12 +4,12 @@ import os
 import time
 import unittest
 
-from harness import PageFileCase, wait_for
+from harness import Case, wait_for
 
 COLUMNS, ROWS = 500, 16000  # the largest document, 8 MB as a file
 
 
-class KilledSave(PageFileCase):
+class KilledSave(Case):
     def cleared_and_saving(self, rows):
         """Opens a file of these rows, clears the drawing and starts saving it with Ctrl+S."""
         app = self.open_rows("big.glw", rows)
