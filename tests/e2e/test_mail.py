@@ -1,10 +1,11 @@
 """The clipboard beside X programs: Copy gives them HTML in a fixed-width block; Unicode text from one pastes as
-its ASCII look-alikes."""
+its ASCII look-alikes. Send Email asks before sending a drawing too wide for mail."""
 import html
 import re
 import subprocess
+import time
 
-from harness import Case, ask, wait_for
+from harness import Case, answer_box, ask, visible, wait_for
 
 
 def x_clipboard(target):
@@ -50,3 +51,12 @@ class Mail(Case):
         app.click(*self.middle(10, 5))  # drops the pasted text
         self.assertEqual(["A -> B ... done #   ", "+--+" + " " * 16, "|  |" + " " * 16, "+--+" + " " * 16,
                           " " * 20, " " * 20], self.saved_rows())
+
+    def test_send_email_asks_about_a_wide_drawing_and_no_sends_nothing(self):
+        app = self.open_rows("wide.glw", [b"x" * 80, b" " * 80])  # a document file keeps its width
+        before = visible(".*")
+        app.key("ctrl+e")
+        self.assertIn("This drawing is 80 columns wide; many mail programs re-wrap lines longer than 76 "
+                      "characters. Send it anyway?", answer_box("Error", "n"))
+        time.sleep(2)  # time enough for a mail client, or its message, to show
+        self.assertEqual(before, visible(".*"))
